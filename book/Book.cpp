@@ -1,0 +1,85 @@
+#include "Book.h"
+
+#include "Errors.h"
+#include "Folders.h"
+#include "Scrambling.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace book {
+
+void Book::fixFolders(const std::string& programFolder) {
+    programFolder_ = programFolder;
+    bookFolder_ = bookFolderOf(programFolder);
+}
+
+std::string Book::contentsFilePath() const {
+    return programFolder_ + kContentsFileName;
+}
+
+std::string Book::workingPagePath() const {
+    return bookFolder_ + kWorkingPageName;
+}
+
+std::string Book::chapterFilePath(int chapter) const {
+    return bookFolder_ + std::to_string(chapter) + ".nvb";
+}
+
+void Book::DecodeToWorkingPage(const std::string& source, bool wrap) {
+    decodeBookFile(source, workingPagePath(), wrap);
+}
+
+void Book::LoadContents() {
+    DecodeToWorkingPage(contentsFilePath(), false);
+    parseContents(readWholeFile(workingPagePath()), contents_);
+}
+
+void Book::OpenArticle(int listPosition) {
+    if (contents_.chapterCount <= 0) {
+        return;
+    }
+    const auto location = findArticle(contents_, listPosition);
+    if (!location) {
+        return;
+    }
+    currentAnchor_ = location->anchor;
+    DecodeToWorkingPage(chapterFilePath(location->chapter), true);
+}
+
+std::string Book::pageAddress() const {
+    return workingPagePath() + currentAnchor_;
+}
+
+void Book::deleteWorkingPage() const {
+    ::unlink(workingPagePath().c_str());
+}
+
+std::string readWholeFile(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throwIoError(errno, path);
+    }
+    std::string text;
+    char block[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(descriptor, block, sizeof block);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            ::close(descriptor);
+            throwIoError(error, path);
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(block, static_cast<size_t>(got));
+    }
+    ::close(descriptor);
+    return text;
+}
+
+} // namespace book

@@ -1,0 +1,146 @@
+#include "Scrambling.h"
+
+#include "Errors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace book {
+
+namespace {
+
+constexpr size_t kBlockSize = 256 * 1024;
+constexpr std::string_view kWrapOpen = "<html>\r\n";
+constexpr std::string_view kWrapClose = "</html>\r\n";
+
+// Kept free of early exits so that the compiler turns it into vector code.
+void xorBlock(unsigned char* bytes, size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        bytes[i] ^= kScrambleKey;
+    }
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(int descriptor) : descriptor_(descriptor) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    int get() const { return descriptor_; }
+    // Closes now so that a failing close (a delayed write error) is seen.
+    int closeNow() {
+        const int result = ::close(descriptor_);
+        descriptor_ = -1;
+        return result;
+    }
+
+private:
+    int descriptor_;
+};
+
+void writeAll(int descriptor, const unsigned char* bytes, size_t length, const std::string& path) {
+    while (length > 0) {
+        const ssize_t written = ::write(descriptor, bytes, length);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throwIoError(errno, path);
+        }
+        bytes += written;
+        length -= static_cast<size_t>(written);
+    }
+}
+
+size_t readSome(int descriptor, unsigned char* bytes, size_t length, const std::string& path) {
+    for (;;) {
+        const ssize_t got = ::read(descriptor, bytes, length);
+        if (got >= 0) {
+            return static_cast<size_t>(got);
+        }
+        if (errno != EINTR) {
+            throwIoError(errno, path);
+        }
+    }
+}
+
+} // namespace
+
+size_t descrambleInPlace(unsigned char* bytes, size_t length) {
+    const void* mark = std::memchr(bytes, kStoredEndMark, length);
+    const size_t textLength =
+        mark ? static_cast<size_t>(static_cast<const unsigned char*>(mark) - bytes) : length;
+    xorBlock(bytes, textLength);
+    return textLength;
+}
+
+std::string descramble(std::string_view stored) {
+    std::string plain(stored);
+    auto* bytes = reinterpret_cast<unsigned char*>(plain.data());
+    plain.resize(descrambleInPlace(bytes, plain.size()));
+    return plain;
+}
+
+std::string scramble(std::string_view plain) {
+    std::string stored(plain);
+    xorBlock(reinterpret_cast<unsigned char*>(stored.data()), stored.size());
+    return stored;
+}
+
+void decodeBookFile(const std::string& source, const std::string& target, bool wrap) {
+    FileHandle in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        throwIoError(errno, source);
+    }
+    FileHandle out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (out.get() < 0) {
+        throwIoError(errno, target);
+    }
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+
+    // Room in front of the block for the opening wrapper line, so it goes out with the
+    // first block in one write.
+    const size_t headroom = kWrapOpen.size();
+    std::unique_ptr<unsigned char[]> buffer(new unsigned char[headroom + kBlockSize]);
+    unsigned char* block = buffer.get() + headroom;
+    const unsigned char* pending = block;
+    size_t pendingLength = 0;
+    if (wrap) {
+        pending = block - kWrapOpen.size();
+        std::memcpy(const_cast<unsigned char*>(pending), kWrapOpen.data(), kWrapOpen.size());
+        pendingLength = kWrapOpen.size();
+    }
+
+    bool ended = false;
+    while (!ended) {
+        const size_t got = readSome(in.get(), block, kBlockSize, source);
+        if (got == 0) {
+            break;
+        }
+        const size_t text = descrambleInPlace(block, got);
+        ended = text < got;
+        writeAll(out.get(), pending, pendingLength + text, target);
+        pending = block;
+        pendingLength = 0;
+    }
+    if (pendingLength > 0) {
+        writeAll(out.get(), pending, pendingLength, target);
+    }
+    if (wrap) {
+        writeAll(out.get(), reinterpret_cast<const unsigned char*>(kWrapClose.data()),
+                 kWrapClose.size(), target);
+    }
+    in.closeNow();
+    if (out.closeNow() != 0) {
+        throwIoError(errno, target);
+    }
+}
+
+} // namespace book

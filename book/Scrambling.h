@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace book {
+
+inline constexpr unsigned char kScrambleKey = 0xA6;
+// A stored byte of this value ends a book file.
+inline constexpr unsigned char kStoredEndMark = 0x1A;
+// The one plain byte a book file cannot carry: its stored form is the end mark.
+inline constexpr unsigned char kPlainByteOfEndMark = kStoredEndMark ^ kScrambleKey;
+
+// Descrambles `length` stored bytes in place and returns how many of them belong to the
+// text: the count stops before the first stored end mark.
+size_t descrambleInPlace(unsigned char* bytes, size_t length);
+
+// The plain text of a whole stored book file held in memory.
+std::string descramble(std::string_view stored);
+
+// The stored form of a plain text. The caller makes sure the text has no plain byte
+// that would be stored as the end mark.
+std::string scramble(std::string_view plain);
+
+// Writes the plain text of the book file `source` to `target`, replacing it whole.
+// With `wrap`, the text is framed by an "<html>" line and an "</html>" line. The source
+// is opened first, so a missing source leaves the target as it was.
+void decodeBookFile(const std::string& source, const std::string& target, bool wrap);
+
+} // namespace book
