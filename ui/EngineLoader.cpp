@@ -1,0 +1,39 @@
+#include "EngineLoader.h"
+
+#include "ErrorDisplay.h"
+#include "SharedGlContext.h"
+
+#include <QPluginLoader>
+
+namespace {
+
+WebEngineModule* loadModule(const QString& modulePath) {
+    // The loader stays alive for the whole run: the module is never unloaded.
+    static QPluginLoader* loader = nullptr;
+    if (!loader) {
+        loader = new QPluginLoader(modulePath);
+    }
+    QObject* instance = loader->instance();
+    auto* module = qobject_cast<WebEngineModule*>(instance);
+    if (!module) {
+        const QString reason = instance ? QStringLiteral("it is not a web engine module")
+                                        : loader->errorString();
+        delete loader;
+        loader = nullptr;
+        throw WindowError(QStringLiteral("The web view cannot be started: %1").arg(reason));
+    }
+    return module;
+}
+
+} // namespace
+
+WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath) {
+    return [modulePath](QWidget* parent) {
+        ensureGlobalShareContext();
+        return std::unique_ptr<WebPageView>(loadModule(modulePath)->createView(parent));
+    };
+}
+
+QString engineModulePathBeside(const QString& programFolder) {
+    return programFolder + QStringLiteral("libvarnel-webengine.so");
+}

@@ -1,0 +1,41 @@
+#include "WebBrowser.h"
+
+#include "PageAddress.h"
+
+#include <QUrl>
+
+WebBrowser::WebBrowser(ViewFactory factory, QWidget* parent)
+    : QWidget(parent), factory_(std::move(factory)) {}
+
+WebBrowser::~WebBrowser() = default;
+
+void WebBrowser::ensureView() {
+    if (view_) {
+        return;
+    }
+    view_ = factory_(this);
+    view_->widget()->setGeometry(rect());
+    view_->widget()->show();
+}
+
+void WebBrowser::navigate(const QString& address) {
+    const QUrl url = pageUrlFromAddress(address);
+    ensureView();
+    view_->load(url);
+}
+
+void WebBrowser::warmUp(const QUrl& blankPage) {
+    try {
+        ensureView();
+        view_->load(blankPage);
+    } catch (const std::exception&) {
+        // Reported by the first navigate that needs the view.
+    }
+}
+
+void WebBrowser::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (view_) {
+        view_->widget()->setGeometry(rect());
+    }
+}
