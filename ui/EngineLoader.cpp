@@ -16,8 +16,8 @@ WebEngineModule* loadModule(const QString& modulePath) {
     QObject* instance = loader->instance();
     auto* module = qobject_cast<WebEngineModule*>(instance);
     if (!module) {
-        const QString reason = instance ? QStringLiteral("it is not a web engine module")
-                                        : loader->errorString();
+        const QString reason =
+            instance ? QStringLiteral("it is not a web engine module") : loader->errorString();
         delete loader;
         loader = nullptr;
         throw WindowError(QStringLiteral("The web view cannot be started: %1").arg(reason));

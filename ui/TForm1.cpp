@@ -117,12 +117,15 @@ void TForm1::createButtonBar() {
     const int centre = 55 + 593 / 2;
     Label3->setGeometry(centre - textWidth / 2, 29, textWidth, 13);
 
-    Label4 = makeLabel(Panel1, QStringLiteral("здесь!"), QRect(592, 29, 155, 13));
-    Label5 = makeLabel(Panel1,
-                       QStringLiteral("Мы являемся официальными партнерами сайта ") +
-                           kPartnerSiteName +
-                           QStringLiteral(" - ПЕРВГО по рейтингу интернет-магазином в рунете!"),
-                       QRect(4, 43, 739, 13));
+    // The link finishes the notice's sentence; our font is wider than the one the layout
+    // was drawn for, so it follows the notice's end where that lies further right.
+    const int linkLeft = qMax(592, Label3->geometry().right() + 4);
+    Label4 = makeLabel(Panel1, QStringLiteral("здесь!"), QRect(linkLeft, 29, 155, 13));
+    Label5 =
+        makeLabel(Panel1,
+                  QStringLiteral("Мы являемся официальными партнерами сайта ") + kPartnerSiteName +
+                      QStringLiteral(" - ПЕРВГО по рейтингу интернет-магазином в рунете!"),
+                  QRect(4, 43, 739, 13));
 
     const unsigned stretch = chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorRight;
     const unsigned followRight = chrome::AnchorTop | chrome::AnchorRight;
@@ -205,8 +208,9 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button2Click() {
-    runGuarded(dialogs_,
-               [this] { navigateAndHideList(kMakerSiteAddress + QStringLiteral("/updateal.htm")); });
+    runGuarded(dialogs_, [this] {
+        navigateAndHideList(kMakerSiteAddress + QStringLiteral("/updateal.htm"));
+    });
 }
 
 void TForm1::Button5Click() {
@@ -228,7 +232,9 @@ void TForm1::ListBox1DblClick() {
     });
 }
 
-void TForm1::FormClose() { book_.deleteWorkingPage(); }
+void TForm1::FormClose() {
+    book_.deleteWorkingPage();
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
@@ -246,7 +252,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::startWebEngine() {
-    WebBrowser1->warmUp(QUrl::fromLocalFile(
-        QFile::decodeName(QByteArray::fromStdString(book_.programFolder())) +
-        QStringLiteral("blank.htm")));
+    WebBrowser1->warmUp(
+        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(book_.programFolder())) +
+                            QStringLiteral("blank.htm")));
 }

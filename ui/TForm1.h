@@ -25,8 +25,8 @@ public:
     static constexpr int kMinHeight = 560;
 
     // `programFolder` is where data.nvb lies (ending in "/"); the book is in its data/.
-    TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
-           const std::string& programFolder, QWidget* parent = nullptr);
+    TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory, const std::string& programFolder,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Window commands.

@@ -1,0 +1,271 @@
+#include "UiTestSupport.h"
+
+#include "ui/TForm1.h"
+
+#include "TempFolder.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kContents = "[vkladka]\r\n1\r\nСортировка\r\n[pro]\r\n#insert\r\nВставки\r\n"
+                              "[vkladka]\r\n2\r\nПоиск\r\n[pro]\r\n#insert\r\nДвоичный\r\n2";
+
+// CP1251 bytes of a UTF-8 literal, made without the code under test.
+std::string cp1251(const QString& text) {
+    std::string bytes;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        bytes.push_back(static_cast<char>(u < 0x80 ? u : u - 0x410 + 0xC0)); // А..я only
+    }
+    return bytes;
+}
+
+// A reader started on a small book in a fresh program folder.
+class ReaderWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("data.nvb", scrambled(cp1251(QString::fromStdString(kContents))));
+        folder.write("data/1.nvb", scrambled("<p>one</p><a name=insert></a>"));
+        folder.write("data/2.nvb", scrambled("<p>two</p><a name=insert></a>"));
+    }
+    void start() {
+        form = std::make_unique<TForm1>(dialogs, recordingFactory(views), folder.folder());
+    }
+    std::string workingPage() const {
+        return readFileBytes(folder.path() / "data" / "vaxilog.htm");
+    }
+    void doubleClickItem(int row) {
+        const QRect rect = form->ListBox1->visualItemRect(form->ListBox1->item(row));
+        QTest::mouseDClick(form->ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    QString lastLoad() const {
+        return views.loads.empty() ? QString() : views.loads.back().toString();
+    }
+    QStringList listTexts() const {
+        QStringList texts;
+        for (int i = 0; i < form->ListBox1->count(); ++i) {
+            texts << form->ListBox1->item(i)->text();
+        }
+        return texts;
+    }
+    QString workingPageUrl(const char* anchor) const {
+        return QUrl::fromLocalFile(QString::fromStdString(folder.folder()) + "data/vaxilog.htm")
+                   .toString() +
+               anchor;
+    }
+
+    TempFolder folder;
+    RecordingDialogs dialogs;
+    ViewRecord views;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(ReaderWindow, StartsInContentsViewWithTheBookListed) {
+    start();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(listTexts(),
+              (QStringList{"Сортировка", "     Вставки", " ", "Поиск", "     Двоичный"}));
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_TRUE(views.loads.empty());
+    EXPECT_EQ(workingPage(), cp1251(QString::fromStdString(kContents)));
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form->minimumSize(), QSize(640, 560));
+    EXPECT_EQ(form->size(), QSize(750, 573));
+}
+
+TEST_F(ReaderWindow, OpeningEntriesShowsTheirChapterAtTheAnchor) {
+    start();
+    doubleClickItem(1);
+    EXPECT_EQ(workingPage(), "<html>\r\n<p>one</p><a name=insert></a></html>\r\n");
+    EXPECT_EQ(lastLoad(), workingPageUrl("#insert"));
+    EXPECT_TRUE(form->ListBox1->isHidden());
+
+    form->Button4Click();
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_EQ(form->ListBox1->selectedIndex(), 1);
+
+    doubleClickItem(3);
+    EXPECT_EQ(workingPage(), "<html>\r\n<p>two</p><a name=insert></a></html>\r\n");
+    EXPECT_EQ(lastLoad(), workingPageUrl("#toppage"));
+    EXPECT_EQ(views.loads.size(), 2u);
+}
+
+TEST_F(ReaderWindow, SeparatorDoesNothing) {
+    start();
+    doubleClickItem(2);
+    EXPECT_TRUE(views.loads.empty());
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ReaderWindow, UpdateAndSearchPagesFromEitherView) {
+    start();
+    form->Button1->click();
+    EXPECT_EQ(lastLoad(), "http://www.varnel.example/updateal.htm");
+    EXPECT_TRUE(form->ListBox1->isHidden());
+    form->Button5->click();
+    EXPECT_EQ(lastLoad(), "http://www.varnel.example/findal.htm");
+    form->Button2->click();
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    form->Button2->click(); // already in the contents view
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_EQ(views.loads.size(), 2u);
+    EXPECT_EQ(views.viewsMade, 1);
+}
+
+TEST_F(ReaderWindow, MissingChapterIsReportedAndListStays) {
+    std::filesystem::remove(folder.path() / "data" / "2.nvb");
+    start();
+    doubleClickItem(1);
+    form->Button4Click();
+    doubleClickItem(4);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "File not found.");
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Critical);
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_EQ(views.loads.size(), 1u);
+    EXPECT_EQ(workingPage(), "<html>\r\n<p>one</p><a name=insert></a></html>\r\n");
+}
+
+TEST_F(ReaderWindow, WorkingPageThatCannotBeWrittenIsReported) {
+    start();
+    std::filesystem::remove(folder.path() / "data" / "vaxilog.htm");
+    std::filesystem::create_directory(folder.path() / "data" / "vaxilog.htm");
+    doubleClickItem(1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "I/O error 21.");
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_TRUE(views.loads.empty());
+}
+
+TEST_F(ReaderWindow, NoSelectionIsAListIndexError) {
+    folder.write("data.nvb", scrambled("nothing here\r\n0"));
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "List index out of bounds (0)");
+    form->ListBox1DblClick();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, "List index out of bounds (-1)");
+    EXPECT_TRUE(views.loads.empty());
+}
+
+TEST_F(ReaderWindow, LoadErrorsAtStartAreShownAndTheWindowStillComes) {
+    folder.write("data.nvb", scrambled(cp1251("[vkladka]\r\n1\r\nОдин\r\n[vkladka]\r\n2\r\nДва")));
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "'Два' is not a valid integer value.");
+    EXPECT_EQ(listTexts(), (QStringList{"Один", " ", "Два"}));
+    doubleClickItem(2); // chapters up to the last one read still open
+    EXPECT_EQ(lastLoad(), workingPageUrl("#toppage"));
+}
+
+TEST_F(ReaderWindow, MissingContentsAndClosingWithoutWorkingPageAreQuietAfterTheReport) {
+    std::filesystem::remove(folder.path() / "data.nvb");
+    start();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "File not found.");
+    EXPECT_EQ(form->ListBox1->count(), 0);
+    form->close();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(ReaderWindow, ClosingDeletesTheWorkingPage) {
+    start();
+    form->close();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "data" / "vaxilog.htm"));
+}
+
+TEST_F(ReaderWindow, EngineThatCannotStartIsReportedAndListKeepsWorking) {
+    views.failToStart = true;
+    start();
+    doubleClickItem(0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The web view cannot be started: no engine here.");
+    EXPECT_FALSE(form->ListBox1->isHidden());
+}
+
+TEST_F(ReaderWindow, EngineIsWarmedAfterTheFirstPaintOnly) {
+    start();
+    EXPECT_EQ(views.viewsMade, 0);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTRY_COMPARE(views.viewsMade, 1);
+    ASSERT_EQ(views.loads.size(), 1u);
+    EXPECT_TRUE(views.loads[0].toString().endsWith("/blank.htm"));
+}
+
+struct Bounds {
+    const char* control;
+    QRect design;
+    QRect at900x700;
+};
+
+std::ostream& operator<<(std::ostream& out, const Bounds& b) {
+    return out << b.control;
+}
+
+class WindowLayout : public ::testing::TestWithParam<Bounds> {
+protected:
+    static QWidget* control(TForm1& form, const std::string& name) {
+        const std::map<std::string, QWidget*> controls = {
+            {"Panel3", form.Panel3},          {"Panel1", form.Panel1},
+            {"Panel2", form.Panel2},          {"Panel4", form.Panel4},
+            {"Button3", form.Button3},        {"Button2", form.Button2},
+            {"Button1", form.Button1},        {"Button5", form.Button5},
+            {"Label26", form.Label26},        {"Label5", form.Label5},
+            {"Label2", form.Label2},          {"ListBox1", form.ListBox1},
+            {"WebBrowser1", form.WebBrowser1}};
+        return controls.at(name);
+    }
+};
+
+TEST_P(WindowLayout, KeepsAnchorsWhenResized) {
+    TempFolder folder;
+    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
+    RecordingDialogs dialogs;
+    ViewRecord views;
+    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    form.show();
+    EXPECT_EQ(control(form, GetParam().control)->geometry(), GetParam().design);
+    form.resize(900, 700);
+    EXPECT_EQ(control(form, GetParam().control)->geometry(), GetParam().at900x700);
+    form.resize(750, 573);
+    EXPECT_EQ(control(form, GetParam().control)->geometry(), GetParam().design);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, WindowLayout,
+    ::testing::Values(Bounds{"Panel3", {4, 18, 742, 547}, {4, 18, 892, 674}},
+                      Bounds{"Label2", {36, 3, 508, 13}, {36, 3, 658, 13}},
+                      Bounds{"Panel1", {0, 0, 742, 60}, {0, 0, 892, 60}},
+                      Bounds{"Panel2", {0, 60, 742, 487}, {0, 60, 892, 614}},
+                      Bounds{"Button3", {2, 2, 97, 23}, {2, 2, 97, 23}},
+                      Bounds{"Button2", {99, 2, 87, 23}, {99, 2, 87, 23}},
+                      Bounds{"Label26", {188, 6, 279, 13}, {188, 6, 429, 13}},
+                      Bounds{"Button1", {555, 1, 77, 23}, {705, 1, 77, 23}},
+                      Bounds{"Button5", {632, 1, 108, 23}, {782, 1, 108, 23}},
+                      Bounds{"Label5", {4, 43, 739, 13}, {4, 43, 889, 13}},
+                      Bounds{"Panel4", {1, 1, 149, 485}, {1, 1, 149, 612}},
+                      Bounds{"WebBrowser1", {150, 1, 591, 485}, {150, 1, 741, 612}},
+                      Bounds{"ListBox1", {150, 1, 591, 485}, {150, 1, 741, 612}}),
+    [](const auto& info) { return std::string(info.param.control); });
+
+TEST(WindowLayoutNotice, NoticeKeepsItsCentreProportion) {
+    TempFolder folder;
+    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
+    RecordingDialogs dialogs;
+    ViewRecord views;
+    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    form.show();
+    EXPECT_LT(form.Label3->geometry().right(), form.Label4->geometry().left());
+    const double before = form.Label3->geometry().center().x() / 742.0;
+    form.resize(900, 700);
+    EXPECT_NEAR(form.Label3->geometry().center().x() / 892.0, before, 0.002);
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/Dialogs.h"
+#include "ui/WebBrowser.h"
+
+#include <QFileDialog>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+// Remembers the boxes the window would have shown.
+class RecordingDialogs : public Dialogs {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+    };
+    void showMessage(const QString& text, Icon icon) override { messages.push_back({text, icon}); }
+    std::optional<QString> runSaveDialog(QFileDialog& dialog) override {
+        dialogTitles.push_back(dialog.windowTitle());
+        return saveAnswer;
+    }
+
+    std::vector<Message> messages;
+    std::vector<QString> dialogTitles;
+    std::optional<QString> saveAnswer;
+};
+
+// Stands in for the engine: remembers what it was asked to load.
+struct ViewRecord {
+    int viewsMade = 0;
+    std::vector<QUrl> loads;
+    bool failToStart = false;
+};
+
+class RecordingView : public WebPageView {
+public:
+    RecordingView(QWidget* parent, ViewRecord& record)
+        : widget_(new QWidget(parent)), record_(record) {}
+    QWidget* widget() override { return widget_; }
+    void load(const QUrl& url) override { record_.loads.push_back(url); }
+
+private:
+    QWidget* widget_;
+    ViewRecord& record_;
+};
+
+inline WebBrowser::ViewFactory recordingFactory(ViewRecord& record) {
+    return [&record](QWidget* parent) -> std::unique_ptr<WebPageView> {
+        if (record.failToStart) {
+            throw std::runtime_error("The web view cannot be started: no engine here");
+        }
+        ++record.viewsMade;
+        return std::make_unique<RecordingView>(parent, record);
+    };
+}
