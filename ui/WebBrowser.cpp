@@ -25,6 +25,9 @@ void WebBrowser::navigate(const QString& address) {
 }
 
 void WebBrowser::warmUp(const QUrl& blankPage) {
+    if (view_) {
+        return; // a page was asked for first; a blank one must not replace it
+    }
     try {
         ensureView();
         view_->load(blankPage);

@@ -269,3 +269,24 @@ TEST(WindowLayoutNotice, NoticeKeepsItsCentreProportion) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReaderWindowEngine, WarmUpNeverReplacesAPageAlreadyAskedFor) {
+    TempFolder folder;
+    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
+    folder.write("data/1.nvb", scrambled("page"));
+    RecordingDialogs dialogs;
+    ViewRecord views;
+    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    form.ListBox1->setCurrentRow(0);
+    form.ListBox1DblClick(); // before the first paint
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    ASSERT_EQ(views.loads.size(), 1u);
+    EXPECT_EQ(views.loads[0].fragment(), "toppage");
+    EXPECT_EQ(views.viewsMade, 1);
+}
+
+} // namespace

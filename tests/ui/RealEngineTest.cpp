@@ -1,0 +1,126 @@
+// The reader with the real web engine, on the offscreen platform: pages load and land on
+// their anchors, and a rewritten working page is read afresh.
+#include "UiTestSupport.h"
+
+#include "ui/EngineLoader.h"
+#include "ui/TForm1.h"
+
+#include "TempFolder.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+std::string chapterPage(const std::string& name, const std::string& anchor) {
+    std::string page = "<head><title>" + name + "</title></head><body><p>" + name + "</p>";
+    page += "<div style='height:3000px'>filler</div><a name='" + anchor + "'></a><p>" + name +
+            " article</p><div style='height:3000px'>filler</div></body>";
+    return page;
+}
+
+class RealEngine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nOne\r\n[pro]\r\n#deep\r\nDeep\r\n"
+                                           "[vkladka]\r\n2\r\nTwo\r\n[pro]\r\n#deep\r\nDeep\r\n2"));
+        folder.write("data/1.nvb", scrambled(chapterPage("first", "deep")));
+        folder.write("data/2.nvb", scrambled(chapterPage("second", "deep")));
+        form = std::make_unique<TForm1>(
+            dialogs, engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE)),
+            folder.folder());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // Opens a list entry and waits until its page has loaded.
+    void openAndWait(int row) {
+        form->ListBox1->setCurrentRow(row);
+        QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
+        bool loaded = false;
+        auto watch = [&loaded](QWebEngineView* target) {
+            return QObject::connect(target, &QWebEngineView::loadFinished,
+                                    [&loaded](bool) { loaded = true; });
+        };
+        QMetaObject::Connection connection;
+        if (view) {
+            connection = watch(view);
+        }
+        form->ListBox1DblClick();
+        if (!view) { // the double click made the view
+            view = form->WebBrowser1->findChild<QWebEngineView*>();
+            ASSERT_NE(view, nullptr);
+            connection = watch(view);
+        }
+        ASSERT_TRUE(
+            waitUntil([&] { return loaded && view->url().fileName() == "vaxilog.htm"; }, 60000));
+        QObject::disconnect(connection);
+    }
+
+    QString evaluate(const QString& script) {
+        QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
+        QString result;
+        bool done = false;
+        view->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value.toString();
+            done = true;
+        });
+        EXPECT_TRUE(waitUntil([&] { return done; }, 30000)) << script.toStdString();
+        return result;
+    }
+
+    static bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > milliseconds) {
+                return false;
+            }
+            QTest::qWait(20);
+        }
+        return true;
+    }
+
+    bool scrolledToArticle() {
+        return waitUntil([this] { return evaluate("String(window.scrollY > 2000)") == "true"; },
+                         10000);
+    }
+
+    TempFolder folder;
+    RecordingDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(RealEngine, ArticlesLandOnTheirAnchorAndChaptersAreReadAfresh) {
+    openAndWait(1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(evaluate("document.title"), "first");
+    EXPECT_EQ(evaluate("location.hash"), "#deep");
+    EXPECT_TRUE(scrolledToArticle());
+
+    // The same address with another chapter written under it.
+    form->Button4Click();
+    openAndWait(4);
+    EXPECT_EQ(evaluate("document.title"), "second");
+    EXPECT_EQ(evaluate("location.hash"), "#deep");
+    EXPECT_TRUE(scrolledToArticle());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (::geteuid() == 0) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
