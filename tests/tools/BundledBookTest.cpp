@@ -1,0 +1,78 @@
+// The book the reader ships with, as packed by the build.
+#include "book/Book.h"
+#include "book/Contents.h"
+#include "book/Scrambling.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class BundledBook : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reader.fixFolders(std::string(VARNEL_SAMPLE_BOOK) + "/");
+        book::parseContents(book::descramble(book::readWholeFile(reader.contentsFilePath())),
+                            contents);
+    }
+    std::string page(int chapter) const {
+        return book::descramble(book::readWholeFile(reader.chapterFilePath(chapter)));
+    }
+    std::vector<int> chapters() const {
+        std::vector<int> numbers;
+        for (int row = 1; row <= book::kChapterRows; ++row) {
+            if (!contents.table.rowIsEmpty(row)) {
+                numbers.push_back(row);
+            }
+        }
+        return numbers;
+    }
+
+    book::Book reader;
+    book::Contents contents;
+};
+
+TEST_F(BundledBook, IsARealBook) {
+    EXPECT_GE(chapters().size(), 6u);
+    const auto articles =
+        std::count_if(contents.items.begin(), contents.items.end(),
+                      [](const std::string& item) { return item.rfind("     ", 0) == 0; });
+    EXPECT_GE(articles, 30);
+    EXPECT_EQ(contents.chapterCount, chapters().back());
+}
+
+TEST_F(BundledBook, EveryPageDeclaresItsCodePageAndDefinesItsAnchors) {
+    for (const int chapter : chapters()) {
+        const std::string text = page(chapter);
+        EXPECT_NE(text.find("charset=windows-1251"), std::string::npos) << chapter;
+        for (int slot = 2; slot <= book::kSlotsPerRow; slot += 2) {
+            const std::string& anchor = contents.table.slot(chapter, slot);
+            if (anchor.empty()) {
+                continue;
+            }
+            ASSERT_EQ(anchor.front(), '#');
+            EXPECT_NE(text.find("name=\"" + anchor.substr(1) + "\""), std::string::npos)
+                << "chapter " << chapter << " lacks " << anchor;
+        }
+    }
+}
+
+TEST_F(BundledBook, PicturesThePagesShowAreShipped) {
+    const std::regex picture("<img[^>]*src=\"([^\"]+)\"");
+    int pictures = 0;
+    for (const int chapter : chapters()) {
+        const std::string text = page(chapter);
+        for (std::sregex_iterator it(text.begin(), text.end(), picture), end; it != end; ++it) {
+            ++pictures;
+            EXPECT_TRUE(fs::exists(fs::path(reader.bookFolder()) / (*it)[1].str()))
+                << (*it)[1].str();
+        }
+    }
+    EXPECT_GE(pictures, 1);
+}
+
+} // namespace
