@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace book {
@@ -98,6 +99,12 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
     FileHandle in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
         throwIoError(errno, source);
+    }
+    // A folder opens like a file here but fails at the first read; refuse it before the
+    // working page is replaced, so the page shown last stays whole.
+    struct stat sourceInfo {};
+    if (::fstat(in.get(), &sourceInfo) == 0 && S_ISDIR(sourceInfo.st_mode)) {
+        throwIoError(EISDIR, source);
     }
     FileHandle out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (out.get() < 0) {

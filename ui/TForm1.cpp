@@ -1,18 +1,25 @@
 #include "TForm1.h"
 
+#include "ArticleSaver.h"
 #include "ErrorDisplay.h"
+#include "LinkLabel.h"
+#include "SidePanel.h"
 #include "SiteAddresses.h"
 
 #include "book/Errors.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -75,6 +82,9 @@ TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
     createContentPanel();
     createButtonBar();
     createViewPanel(std::move(viewFactory));
+    createSidePanel();
+    connectLinks();
+    connectSaving();
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button5);
@@ -255,4 +265,266 @@ void TForm1::startWebEngine() {
     WebBrowser1->warmUp(
         QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(book_.programFolder())) +
                             QStringLiteral("blank.htm")));
+}
+
+// Saving.
+
+namespace {
+
+const QString kSaveWarning =
+    QStringLiteral("ВНИМАНИЕ!!! При сохранении страницы картинки и файлы *.bls не сохраняютя! "
+                   "Вы их можете найти в папке ");
+
+} // namespace
+
+void TForm1::connectSaving() {
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+}
+
+QFileDialog& TForm1::saveDialog() {
+    // Made on first use: the dialog's file model has no business slowing the start.
+    if (!SaveDialog1) {
+        SaveDialog1 = new QFileDialog(this, QStringLiteral("Сохранить краткое изложение"));
+        // Qt's own dialog, so that it behaves the same on every desktop; a name that
+        // exists is not questioned, since the copy never overwrites anyway.
+        SaveDialog1->setOptions(QFileDialog::DontUseNativeDialog |
+                                QFileDialog::DontConfirmOverwrite |
+                                QFileDialog::HideNameFilterDetails);
+        SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+        SaveDialog1->setFileMode(QFileDialog::AnyFile);
+        SaveDialog1->setDefaultSuffix(QString());
+        SaveDialog1->setNameFilters(
+            {QStringLiteral("HTM (*.htm)"), QStringLiteral("Все файлы (*)")});
+        SaveDialog1->selectNameFilter(QStringLiteral("HTM (*.htm)"));
+    }
+    return *SaveDialog1;
+}
+
+void TForm1::Button3Click() {
+    runGuarded(dialogs_, [this] {
+        const QString bookFolder = QFile::decodeName(QByteArray::fromStdString(book_.bookFolder()));
+        dialogs_.showMessage(kSaveWarning + bookFolder + QLatin1Char('!'), Dialogs::Icon::None);
+
+        QFileDialog& dialog = saveDialog();
+        if (!lastSaveChoice_.isEmpty()) {
+            dialog.selectFile(lastSaveChoice_);
+        }
+        const std::optional<QString> chosen = dialogs_.runSaveDialog(dialog);
+        if (!chosen) {
+            return;
+        }
+        lastSaveChoice_ = *chosen;
+        // The suffix goes on whatever the name ends in: page.htm is saved as page.htm.htm.
+        copyToNewFile(QByteArray::fromStdString(book_.workingPagePath()),
+                      QFile::encodeName(*chosen + QStringLiteral(".htm")));
+    });
+}
+
+// The links.
+
+namespace {
+
+// A label placed at its bounds, widened where its caption is wider than they are.
+QLabel* makeSidePanelLabel(QWidget* parent, const QString& caption, const QRect& bounds,
+                           bool centred) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    QRect placed = bounds;
+    const int needed = captionSize(label->font(), caption).width();
+    if (needed > bounds.width()) {
+        placed.setWidth(needed);
+        if (centred) {
+            placed.moveLeft(bounds.left() - (needed - bounds.width()) / 2);
+        }
+    }
+    label->setGeometry(placed);
+    return label;
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void TForm1::createSidePanel() {
+    // A framed panel's children are placed in its client area, inside the sunken border.
+    auto* client = new QWidget(Panel4);
+    client->setGeometry(Panel4->contentsRect());
+    (new chrome::Anchors(Panel4))->add(client, chrome::AnchorAll);
+
+    Image9 = new QLabel(client);
+    Image9->setGeometry(1, 0, 145, 21);
+    Image9->setPixmap(QPixmap(QStringLiteral(":/banner/partner.bmp")));
+    Image9->setScaledContents(true);
+    makeLink(Image9, [this] { Image9Click(); });
+
+    struct Link {
+        QLabel* TForm1::*control;
+        QRect bounds;
+        const char* caption;
+        bool centred;
+        void (TForm1::*handler)();
+    };
+    static const Link links[] = {
+        {&TForm1::Label6,
+         {25, 25, 99, 26},
+         "АУДИО: mp3, cd, \r\nmd плееры",
+         true,
+         &TForm1::Label6Click},
+        {&TForm1::Label17, {46, 55, 67, 13}, "диктофоны", false, &TForm1::Label17Click},
+        {&TForm1::Label10,
+         {25, 75, 98, 26},
+         "ФОТО: цифровые \r\nфотокамеры",
+         true,
+         &TForm1::Label10Click},
+        {&TForm1::Label14, {37, 109, 78, 13}, "фотопринтеры", false, &TForm1::Label14Click},
+        {&TForm1::Label13, {31, 131, 95, 13}, "ВИДЕО: камеры", false, &TForm1::Label13Click},
+        {&TForm1::Label8, {40, 151, 83, 13}, "DVD-плееры", false, &TForm1::Label8Click},
+        {&TForm1::Label12, {36, 171, 86, 13}, "ЖК-мониторы", false, &TForm1::Label12Click},
+        {&TForm1::Label7, {30, 193, 95, 13}, "ЖК-телевизоры", false, &TForm1::Label7Click},
+        {&TForm1::Label19, {23, 214, 112, 14}, "проекторы, плазма", false, &TForm1::Label19Click},
+        {&TForm1::Label16, {39, 235, 83, 13}, "НОУТБУКИ", false, &TForm1::Label16Click},
+        {&TForm1::Label11, {26, 257, 111, 13}, "ПЕРЕВОДЧИКИ", false, &TForm1::Label11Click},
+        {&TForm1::Label9, {37, 277, 84, 13}, "Наладонники", false, &TForm1::Label9Click},
+        {&TForm1::Label20, {36, 298, 86, 13}, "детектор лжи", false, &TForm1::Label20Click},
+        {&TForm1::Label18, {31, 319, 94, 13}, "радиотелефоны", false, &TForm1::Label18Click},
+        {&TForm1::Label15, {35, 340, 83, 13}, "АКСЕССУАРЫ", false, &TForm1::Label15Click},
+        {&TForm1::Label21, {35, 360, 82, 13}, "Веб-Мастерам", false, &TForm1::Label21Click},
+    };
+    for (const Link& link : links) {
+        QLabel* label =
+            makeSidePanelLabel(client, QString::fromUtf8(link.caption), link.bounds, link.centred);
+        this->*link.control = label;
+        makeLink(label, [this, handler = link.handler] { (this->*handler)(); });
+    }
+
+    createDiscountNotice(client);
+}
+
+void TForm1::createDiscountNotice(QWidget* client) {
+    Label24 =
+        makeSidePanelLabel(client, QStringLiteral("ВНИМАНИЕ!!!"), QRect(38, 382, 71, 13), false);
+    setTextColour(Label24, Qt::red);
+    takeClicks(Label24);
+
+    // Label25 is made after Label22, so it lies above it and takes the clicks there.
+    const DiscountText discount = makeDiscountText(client, kPartnerSiteName);
+    Label22 = discount.text;
+    Label25 = discount.percent;
+    makeLink(Label22, [this] { Label22Click(); });
+    takeClicks(Label25);
+
+    Label23 = new QLabel(QStringLiteral("VR"), client);
+    Label23->setGeometry(63, 453, 22, 16);
+    QFont keyword = Label23->font();
+    keyword.setBold(true);
+    keyword.setPixelSize(13);
+    Label23->setFont(keyword);
+    setTextColour(Label23, Qt::red);
+    takeClicks(Label23);
+}
+
+void TForm1::connectLinks() {
+    makeLink(Label26, [this] { Label5Click(); });
+    makeLink(Label4, [this] { Label4Click(); });
+    makeLink(Label5, [this] { Label5Click(); });
+    takeClicks(Label3);
+}
+
+void TForm1::openInBrowser(const QString& address) {
+    // The browser runs on its own; whether it could be started is not our concern.
+    runGuarded(dialogs_, [&address] { QDesktopServices::openUrl(QUrl(address)); });
+}
+
+void TForm1::openPartnerPage(const QString& landingPage) {
+    QString address = kPartnerSiteAddress + QStringLiteral("/porta.phtml?from=Vordi");
+    if (!landingPage.isEmpty()) {
+        address += QStringLiteral("&to=") + landingPage;
+    }
+    openInBrowser(address);
+}
+
+void TForm1::Label4Click() {
+    openInBrowser(kMakerSiteAddress + QStringLiteral("/algoritm/blok.zip"));
+}
+
+void TForm1::Label5Click() {
+    openInBrowser(kMakerSiteAddress);
+}
+
+void TForm1::Image9Click() {
+    openPartnerPage(QString());
+}
+
+void TForm1::Label22Click() {
+    openPartnerPage(QString());
+}
+
+void TForm1::Label6Click() {
+    openPartnerPage(QStringLiteral("index.htm"));
+}
+
+void TForm1::Label17Click() {
+    openPartnerPage(QStringLiteral("price4.htm"));
+}
+
+void TForm1::Label10Click() {
+    openPartnerPage(QStringLiteral("foto.htm"));
+}
+
+void TForm1::Label14Click() {
+    openPartnerPage(QStringLiteral("price95.htm"));
+}
+
+void TForm1::Label13Click() {
+    openPartnerPage(QStringLiteral("price7.htm"));
+}
+
+void TForm1::Label8Click() {
+    openPartnerPage(QStringLiteral("price25.htm"));
+}
+
+void TForm1::Label12Click() {
+    openPartnerPage(QStringLiteral("price301.htm"));
+}
+
+void TForm1::Label7Click() {
+    openPartnerPage(QStringLiteral("price302.htm"));
+}
+
+void TForm1::Label19Click() {
+    openPartnerPage(QStringLiteral("price16.htm"));
+}
+
+void TForm1::Label16Click() {
+    openPartnerPage(QStringLiteral("notebook.htm"));
+}
+
+void TForm1::Label11Click() {
+    openPartnerPage(QStringLiteral("slovar.htm"));
+}
+
+void TForm1::Label9Click() {
+    openPartnerPage(QStringLiteral("pilot.htm"));
+}
+
+void TForm1::Label20Click() {
+    openPartnerPage(QStringLiteral("tov11358.htm"));
+}
+
+void TForm1::Label18Click() {
+    openPartnerPage(QStringLiteral("price9.htm"));
+}
+
+void TForm1::Label15Click() {
+    openPartnerPage(QStringLiteral("price99.htm"));
+}
+
+void TForm1::Label21Click() {
+    openPartnerPage(QStringLiteral("partner.phtml"));
 }

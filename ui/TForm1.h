@@ -36,6 +36,29 @@ public:
     void ListBox1DblClick(); // open the entry picked
     void FormClose();
 
+    // Saving and the links.
+    void Button3Click(); // "Сохранить как...": a copy of the working page
+    void Label4Click();  // the block-diagram reader's download
+    void Label5Click();  // the makers' site; serves Label26 too
+    void Label6Click();
+    void Label7Click();
+    void Label8Click();
+    void Label9Click();
+    void Label10Click();
+    void Label11Click();
+    void Label12Click();
+    void Label13Click();
+    void Label14Click();
+    void Label15Click();
+    void Label16Click();
+    void Label17Click();
+    void Label18Click();
+    void Label19Click();
+    void Label20Click();
+    void Label21Click();
+    void Label22Click();
+    void Image9Click();
+
     const book::Book& book() const { return book_; }
     // The page address of the working page with the current anchor.
     QString pageAddress() const;
@@ -56,6 +79,31 @@ public:
     QLabel* Label5 = nullptr;
     WebBrowser* WebBrowser1 = nullptr;
     ContentsListBox* ListBox1 = nullptr;
+    // Made at the first save and kept from then on, with the name chosen last.
+    QFileDialog* SaveDialog1 = nullptr;
+
+    // The side panel's links, top to bottom, and the labels of its discount notice.
+    QLabel* Image9 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label24 = nullptr; // "ВНИМАНИЕ!!!"
+    QLabel* Label22 = nullptr; // the discount text, a link
+    QLabel* Label25 = nullptr; // "20%" over the gap in the discount text
+    QLabel* Label23 = nullptr; // the discount keyword
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +118,13 @@ private:
     void showListAfterLoad();
     void navigateAndHideList(const QString& address);
     void startWebEngine();
+    void createSidePanel();
+    void createDiscountNotice(QWidget* client);
+    void connectLinks();
+    void connectSaving();
+    QFileDialog& saveDialog();
+    void openInBrowser(const QString& address);
+    void openPartnerPage(const QString& landingPage);
 
     Dialogs& dialogs_;
     book::Book book_;
@@ -78,4 +133,5 @@ private:
     chrome::Anchors* panel1Anchors_ = nullptr;
     chrome::Anchors* panel2Anchors_ = nullptr;
     bool painted_ = false;
+    QString lastSaveChoice_;
 };

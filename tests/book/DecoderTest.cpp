@@ -114,12 +114,17 @@ TEST(Decoder, FullDiskIsReported) {
     }
 }
 
-TEST(Decoder, FolderAsSourceIsAnInputOutputError) {
+TEST(Decoder, FolderAsSourceLeavesWorkingPageWhole) {
     TempFolder folder;
     std::filesystem::create_directory(folder.path() / "3.nvb");
-    const auto target = folder.write("vaxilog.htm", "old");
-    EXPECT_THROW(decodeBookFile((folder.path() / "3.nvb").string(), target.string(), true),
-                 book::InOutError);
+    const auto target = folder.write("vaxilog.htm", "old page");
+    try {
+        decodeBookFile((folder.path() / "3.nvb").string(), target.string(), true);
+        FAIL() << "a folder is no book file";
+    } catch (const book::InOutError& error) {
+        EXPECT_STREQ(error.what(), "I/O error 21");
+    }
+    EXPECT_EQ(readFileBytes(target), "old page");
 }
 
 TEST(Descramble, InMemoryMatchesFileRules) {
