@@ -30,7 +30,12 @@ QUrl pageUrlFromAddress(const QString& address) {
     }
     const qsizetype lastSlash = address.lastIndexOf(QLatin1Char('/'));
     const qsizetype hash = address.indexOf(QLatin1Char('#'), lastSlash);
-    QUrl url = QUrl::fromLocalFile(hash < 0 ? address : address.left(hash));
+    QString path = hash < 0 ? address : address.left(hash);
+    // A path that starts with "//" would be taken for a network share's host.
+    while (path.startsWith(QLatin1String("//"))) {
+        path.remove(0, 1);
+    }
+    QUrl url = QUrl::fromLocalFile(path);
     if (hash >= 0) {
         url.setFragment(address.mid(hash + 1), QUrl::DecodedMode);
     }

@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "file:///opt/%D0%BA%D0%BD%D0%B8%D0%B3%D0%B8/data/"
                     "vaxilog.htm#%D1%81%D0%BE%D1%80%D1%82"},
         AddressCase{"/opt/a b/vaxilog.htm#x y", "file:///opt/a%20b/vaxilog.htm#x%20y"},
-        AddressCase{"", nullptr}, AddressCase{"relative/vaxilog.htm#p", nullptr},
-        AddressCase{"http://", nullptr}, AddressCase{"http://exa mple.com/", nullptr}));
+        AddressCase{"//host/vaxilog.htm#p", "file:///host/vaxilog.htm#p"}, AddressCase{"", nullptr},
+        AddressCase{"relative/vaxilog.htm#p", nullptr}, AddressCase{"http://", nullptr},
+        AddressCase{"http://exa mple.com/", nullptr}));
 
 } // namespace
