@@ -7,6 +7,8 @@
 #include "SiteAddresses.h"
 
 #include "book/Errors.h"
+#include "chrome/TfcImageBtn.h"
+#include "chrome/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -78,6 +80,7 @@ TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
     titlePalette.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(titlePalette);
     windowAnchors_.add(Label2, chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorRight);
+    createFrame();
 
     createContentPanel();
     createButtonBar();
@@ -92,6 +95,7 @@ TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
     setTabOrder(Button3, ListBox1);
     Button1->setFocus();
 
+    frame_->raiseCaptionButtons();
     placeCentredOnDesktop();
     FormCreate(programFolder);
 }
@@ -527,4 +531,34 @@ void TForm1::Label15Click() {
 
 void TForm1::Label21Click() {
     openPartnerPage(QStringLiteral("partner.phtml"));
+}
+
+void TForm1::createFrame() {
+    frame_ = new chrome::WindowFrame(this, &windowAnchors_, Label2);
+    for (chrome::TfcImageBtn* button : {frame_->closeButton(), frame_->minimiseButton()}) {
+        connect(button, &chrome::TfcImageBtn::entered, this,
+                [this, button] { fcImageBtn2MouseEnter(button); });
+        connect(button, &chrome::TfcImageBtn::left, this,
+                [this, button] { fcImageBtn2MouseLeave(button); });
+    }
+    connect(frame_->closeButton(), &chrome::TfcImageBtn::clicked, this,
+            [this] { fcImageBtn2Click(); });
+    connect(frame_->minimiseButton(), &chrome::TfcImageBtn::clicked, this,
+            [this] { fcImageBtn1Click(); });
+}
+
+void TForm1::fcImageBtn2MouseEnter(chrome::TfcImageBtn* sender) {
+    sender->setColor(chrome::captionButtonHoverColor);
+}
+
+void TForm1::fcImageBtn2MouseLeave(chrome::TfcImageBtn* sender) {
+    sender->setColor(chrome::captionButtonColor);
+}
+
+void TForm1::fcImageBtn2Click() {
+    close();
+}
+
+void TForm1::fcImageBtn1Click() {
+    showMinimized();
 }

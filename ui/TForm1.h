@@ -10,6 +10,11 @@
 #include <QWidget>
 #include <string>
 
+namespace chrome {
+class TfcImageBtn;
+class WindowFrame;
+} // namespace chrome
+
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -35,6 +40,14 @@ public:
     void Button5Click();     // "Поиск в интернете": the search page
     void ListBox1DblClick(); // open the entry picked
     void FormClose();
+
+    // Caption buttons.
+    void fcImageBtn2Click(); // close the window
+    void fcImageBtn1Click(); // minimise
+    void fcImageBtn2MouseEnter(chrome::TfcImageBtn* sender);
+    void fcImageBtn2MouseLeave(chrome::TfcImageBtn* sender);
+    // The skinned frame: its pictures, hot zones, drag state and caption buttons.
+    chrome::WindowFrame& frame() { return *frame_; }
 
     // Saving and the links.
     void Button3Click(); // "Сохранить как...": a copy of the working page
@@ -118,6 +131,7 @@ private:
     void showListAfterLoad();
     void navigateAndHideList(const QString& address);
     void startWebEngine();
+    void createFrame();
     void createSidePanel();
     void createDiscountNotice(QWidget* client);
     void connectLinks();
@@ -132,6 +146,7 @@ private:
     chrome::Anchors* panel3Anchors_ = nullptr;
     chrome::Anchors* panel1Anchors_ = nullptr;
     chrome::Anchors* panel2Anchors_ = nullptr;
+    chrome::WindowFrame* frame_ = nullptr;
     bool painted_ = false;
     QString lastSaveChoice_;
 };

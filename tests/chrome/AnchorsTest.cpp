@@ -14,7 +14,9 @@ struct AnchorCase {
     QRect expected; // at 900 x 700 for a child designed at 100, 50, 200, 30 in 750 x 573
 };
 
-std::ostream& operator<<(std::ostream& out, const AnchorCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const AnchorCase& c) {
+    return out << c.name;
+}
 
 class AnchorRule : public ::testing::TestWithParam<AnchorCase> {};
 
@@ -26,18 +28,18 @@ TEST_P(AnchorRule, PlacesChildAfterParentGrows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, AnchorRule,
-    ::testing::Values(
-        AnchorCase{"LeftTopStays", chrome::AnchorLeftTop, QRect(100, 50, 200, 30)},
-        AnchorCase{"LeftRightStretches", chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorRight,
-                   QRect(100, 50, 350, 30)},
-        AnchorCase{"RightFollowsEdge", chrome::AnchorTop | chrome::AnchorRight,
-                   QRect(250, 50, 200, 30)},
-        AnchorCase{"AllStretchBothWays", chrome::AnchorAll, QRect(100, 50, 350, 157)},
-        AnchorCase{"BottomFollowsEdge", chrome::AnchorLeft | chrome::AnchorBottom,
-                   QRect(100, 177, 200, 30)},
-        // Centre at 200 / 750 of the width stays at that proportion: 240 of 900.
-        AnchorCase{"NoHorizontalAnchorKeepsCentreProportion", chrome::AnchorTop,
-                   QRect(140, 50, 200, 30)}),
+    ::testing::Values(AnchorCase{"LeftTopStays", chrome::AnchorLeftTop, QRect(100, 50, 200, 30)},
+                      AnchorCase{"LeftRightStretches",
+                                 chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorRight,
+                                 QRect(100, 50, 350, 30)},
+                      AnchorCase{"RightFollowsEdge", chrome::AnchorTop | chrome::AnchorRight,
+                                 QRect(250, 50, 200, 30)},
+                      AnchorCase{"AllStretchBothWays", chrome::AnchorAll, QRect(100, 50, 350, 157)},
+                      AnchorCase{"BottomFollowsEdge", chrome::AnchorLeft | chrome::AnchorBottom,
+                                 QRect(100, 177, 200, 30)},
+                      // Centre at 200 / 750 of the width stays at that proportion: 240 of 900.
+                      AnchorCase{"NoHorizontalAnchorKeepsCentreProportion", chrome::AnchorTop,
+                                 QRect(140, 50, 200, 30)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Anchors, FollowParentResizes) {

@@ -290,3 +290,63 @@ TEST(ReaderWindowEngine, WarmUpNeverReplacesAPageAlreadyAskedFor) {
 }
 
 } // namespace
+
+#include "chrome/TfcImageBtn.h"
+#include "chrome/WindowFrame.h"
+
+namespace {
+
+class CaptionButtons : public ReaderWindow {
+protected:
+    void SetUp() override {
+        ReaderWindow::SetUp();
+        start();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void clickOn(QWidget* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+};
+
+TEST_F(CaptionButtons, CloseButtonClosesAndRemovesTheWorkingPage) {
+    clickOn(form->frame().closeButton());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "data" / "vaxilog.htm"));
+}
+
+TEST_F(CaptionButtons, MinimiseButtonMinimisesAndKeepsTheReader) {
+    clickOn(form->frame().minimiseButton());
+    EXPECT_TRUE(form->isMinimized());
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "data" / "vaxilog.htm"));
+}
+
+TEST_F(CaptionButtons, HoverTintsEitherButtonAndLeavingRestoresWhite) {
+    for (chrome::TfcImageBtn* button :
+         {form->frame().closeButton(), form->frame().minimiseButton()}) {
+        form->fcImageBtn2MouseEnter(button);
+        const QImage hovered = button->grab().toImage();
+        form->fcImageBtn2MouseLeave(button);
+        const QImage normal = button->grab().toImage();
+        EXPECT_NE(hovered, normal);
+        form->fcImageBtn2MouseEnter(button);
+        EXPECT_EQ(button->grab().toImage(), hovered);
+        form->fcImageBtn2MouseLeave(button);
+    }
+}
+
+TEST_F(CaptionButtons, TitleStripDragsTheWholeWindow) {
+    const QPoint before = form->pos();
+    QWidget* strip = form->childAt(300, 10);
+    ASSERT_NE(strip, nullptr);
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(10, 8));
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, -2), strip->mapToGlobal(QPointF(40, -2)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(strip, &move);
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(40, -2));
+    EXPECT_EQ(form->pos(), before + QPoint(30, -10));
+    EXPECT_EQ(form->size(), QSize(750, 573));
+}
+
+} // namespace
