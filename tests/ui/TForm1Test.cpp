@@ -350,3 +350,35 @@ TEST_F(CaptionButtons, TitleStripDragsTheWholeWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReaderWindow, DiskFullWhileOpeningIsReportedAndNoHalfPageIsShown) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this machine";
+    }
+    start();
+    const auto workingPagePath = folder.path() / "data" / "vaxilog.htm";
+    std::filesystem::remove(workingPagePath);
+    std::filesystem::create_symlink("/dev/full", workingPagePath);
+    doubleClickItem(1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Disk full.");
+    EXPECT_TRUE(views.loads.empty());
+    EXPECT_FALSE(form->ListBox1->isHidden());
+}
+
+TEST_F(ReaderWindow, TabOrderRunsThroughTheBarButtonsFromTheFirstFocus) {
+    start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->Button1);
+    const std::vector<QWidget*> order = {form->Button2, form->Button5, form->Button3};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+}
+
+} // namespace
