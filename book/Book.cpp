@@ -1,6 +1,7 @@
 #include "Book.h"
 
 #include "Errors.h"
+#include "FileDescriptor.h"
 #include "Folders.h"
 #include "Scrambling.h"
 
@@ -57,29 +58,22 @@ void Book::deleteWorkingPage() const {
 }
 
 std::string readWholeFile(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen()) {
         throwIoError(errno, path);
     }
     std::string text;
     char block[64 * 1024];
     for (;;) {
-        const ssize_t got = ::read(descriptor, block, sizeof block);
+        const long got = readSome(file.get(), block, sizeof block);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int error = errno;
-            ::close(descriptor);
-            throwIoError(error, path);
+            throwIoError(errno, path);
         }
         if (got == 0) {
-            break;
+            return text;
         }
         text.append(block, static_cast<size_t>(got));
     }
-    ::close(descriptor);
-    return text;
 }
 
 } // namespace book

@@ -1,6 +1,7 @@
 #include "Scrambling.h"
 
 #include "Errors.h"
+#include "FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>
@@ -24,52 +25,19 @@ void xorBlock(unsigned char* bytes, size_t length) {
     }
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(int descriptor) : descriptor_(descriptor) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-    // Closes now so that a failing close (a delayed write error) is seen.
-    int closeNow() {
-        const int result = ::close(descriptor_);
-        descriptor_ = -1;
-        return result;
-    }
-
-private:
-    int descriptor_;
-};
-
-void writeAll(int descriptor, const unsigned char* bytes, size_t length, const std::string& path) {
-    while (length > 0) {
-        const ssize_t written = ::write(descriptor, bytes, length);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throwIoError(errno, path);
-        }
-        bytes += written;
-        length -= static_cast<size_t>(written);
+void writeOrThrow(int descriptor, const unsigned char* bytes, size_t length,
+                  const std::string& path) {
+    if (!writeAll(descriptor, bytes, length)) {
+        throwIoError(errno, path);
     }
 }
 
-size_t readSome(int descriptor, unsigned char* bytes, size_t length, const std::string& path) {
-    for (;;) {
-        const ssize_t got = ::read(descriptor, bytes, length);
-        if (got >= 0) {
-            return static_cast<size_t>(got);
-        }
-        if (errno != EINTR) {
-            throwIoError(errno, path);
-        }
+size_t readOrThrow(int descriptor, unsigned char* bytes, size_t length, const std::string& path) {
+    const long got = readSome(descriptor, bytes, length);
+    if (got < 0) {
+        throwIoError(errno, path);
     }
+    return static_cast<size_t>(got);
 }
 
 } // namespace
@@ -96,7 +64,7 @@ std::string scramble(std::string_view plain) {
 }
 
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap) {
-    FileHandle in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
         throwIoError(errno, source);
     }
@@ -106,7 +74,7 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
     if (::fstat(in.get(), &sourceInfo) == 0 && S_ISDIR(sourceInfo.st_mode)) {
         throwIoError(EISDIR, source);
     }
-    FileHandle out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (out.get() < 0) {
         throwIoError(errno, target);
     }
@@ -127,22 +95,22 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
 
     bool ended = false;
     while (!ended) {
-        const size_t got = readSome(in.get(), block, kBlockSize, source);
+        const size_t got = readOrThrow(in.get(), block, kBlockSize, source);
         if (got == 0) {
             break;
         }
         const size_t text = descrambleInPlace(block, got);
         ended = text < got;
-        writeAll(out.get(), pending, pendingLength + text, target);
+        writeOrThrow(out.get(), pending, pendingLength + text, target);
         pending = block;
         pendingLength = 0;
     }
     if (pendingLength > 0) {
-        writeAll(out.get(), pending, pendingLength, target);
+        writeOrThrow(out.get(), pending, pendingLength, target);
     }
     if (wrap) {
-        writeAll(out.get(), reinterpret_cast<const unsigned char*>(kWrapClose.data()),
-                 kWrapClose.size(), target);
+        writeOrThrow(out.get(), reinterpret_cast<const unsigned char*>(kWrapClose.data()),
+                     kWrapClose.size(), target);
     }
     in.closeNow();
     if (out.closeNow() != 0) {

@@ -2,6 +2,8 @@
 
 #include "ErrorDisplay.h"
 
+#include "book/FileDescriptor.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -50,47 +52,10 @@ QString sourceReason(int error, const QByteArray& source) {
         QStringLiteral("Cannot save to %1: %2").arg(QFile::decodeName(target), reason));
 }
 
-// Closes a descriptor on every way out of the copy.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-    // Closes now; the result tells whether the last writes reached the file.
-    int close() {
-        const int result = ::close(descriptor_);
-        descriptor_ = -1;
-        return result;
-    }
-
-private:
-    int descriptor_;
-};
-
-bool writeAll(int descriptor, const char* bytes, size_t count) {
-    while (count > 0) {
-        const ssize_t written = ::write(descriptor, bytes, count);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes += written;
-        count -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // The target is ours once created, so a failure may remove it.
-[[noreturn]] void abandon(Descriptor& out, const QByteArray& target, const QString& reason) {
-    out.close();
+[[noreturn]] void abandon(book::FileDescriptor& out, const QByteArray& target,
+                          const QString& reason) {
+    out.closeNow();
     ::unlink(target.constData());
     fail(target, reason);
 }
@@ -98,33 +63,31 @@ bool writeAll(int descriptor, const char* bytes, size_t count) {
 } // namespace
 
 void copyToNewFile(const QByteArray& source, const QByteArray& target) {
-    Descriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
+    book::FileDescriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) {
         fail(target, sourceReason(errno, source));
     }
     // O_EXCL: the check for an existing file and the creation are one step.
-    Descriptor out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    book::FileDescriptor out(
+        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0) {
         fail(target, targetReason(errno));
     }
 
     char block[64 * 1024];
     for (;;) {
-        const ssize_t got = ::read(in.get(), block, sizeof block);
+        const long got = book::readSome(in.get(), block, sizeof block);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             abandon(out, target, sourceReason(errno, source));
         }
         if (got == 0) {
             break;
         }
-        if (!writeAll(out.get(), block, static_cast<size_t>(got))) {
+        if (!book::writeAll(out.get(), block, static_cast<size_t>(got))) {
             abandon(out, target, targetReason(errno));
         }
     }
-    if (out.close() != 0) {
+    if (out.closeNow() != 0) {
         const int error = errno;
         ::unlink(target.constData());
         fail(target, targetReason(error));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+
+namespace book {
+
+// An open file descriptor, closed on every way out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor();
+
+    int get() const { return descriptor_; }
+    bool isOpen() const { return descriptor_ >= 0; }
+    // Closes now, so that a failing close (a delayed write error) is seen: 0 or -1 and errno.
+    int closeNow();
+
+private:
+    int descriptor_;
+};
+
+// Writes every byte, going on after interruptions. False with errno set on a failure.
+bool writeAll(int descriptor, const void* bytes, size_t length);
+
+// Reads what is there, going on after interruptions: the count (0 at the end) or -1 with
+// errno set.
+long readSome(int descriptor, void* bytes, size_t length);
+
+} // namespace book
