@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         if (url.isLocalFile() &&
             (!url.host().isEmpty() ||
-             !address.endsWith(url.toLocalFile() +
-                               (url.hasFragment() ? "#" + url.fragment(QUrl::FullyDecoded) : QString())))) {
+             !address.endsWith(url.toLocalFile() + (url.hasFragment()
+                                                        ? "#" + url.fragment(QUrl::FullyDecoded)
+                                                        : QString())))) {
             std::abort(); // a local file stays on this machine, at the address's own path
         }
     } catch (const WindowError&) {

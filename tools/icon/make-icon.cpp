@@ -23,7 +23,7 @@ QImage drawComputer() {
     painter.setBrush(caseShade);
     painter.drawRect(3, 35, 41, 10);
     painter.setPen(QColor(0x5A, 0x5A, 0x55));
-    painter.drawLine(8, 39, 22, 39); // floppy slot
+    painter.drawLine(8, 39, 22, 39);                          // floppy slot
     painter.fillRect(36, 38, 4, 2, QColor(0x2E, 0xB8, 0x3C)); // power lamp
 
     // Monitor stand.
@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // 256 colours; the transparent background keeps one palette entry.
-    const QImage icon = drawComputer().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage icon =
+        drawComputer().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     if (!icon.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "make-icon: cannot write %s\n", argv[1]);
         return 1;
