@@ -16,6 +16,16 @@ QString textFromBookCodePage(const std::string& bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
+QStringList textsFromBookCodePage(const std::vector<std::string>& texts) {
+    QStringDecoder decoder(kBookCodePage, QStringConverter::Flag::Stateless);
+    QStringList decoded;
+    decoded.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) {
+        decoded.append(decoder.decode(QByteArrayView(text.data(), qsizetype(text.size()))));
+    }
+    return decoded;
+}
+
 std::string textToBookCodePage(const QString& text) {
     QStringEncoder encoder(kBookCodePage);
     return QByteArray(encoder.encode(text)).toStdString();

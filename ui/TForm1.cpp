@@ -198,12 +198,7 @@ void TForm1::FormCreate(const std::string& programFolder) {
 }
 
 void TForm1::showListAfterLoad() {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(book_.contents().items.size()));
-    for (const std::string& item : book_.contents().items) {
-        items.append(textFromBookCodePage(item));
-    }
-    ListBox1->addItems(items);
+    ListBox1->addItems(textsFromBookCodePage(book_.contents().items));
 }
 
 QString TForm1::pageAddress() const {
