@@ -199,6 +199,19 @@ TEST_F(ReaderWindow, EngineIsWarmedAfterTheFirstPaintOnly) {
     EXPECT_TRUE(views.loads[0].toString().endsWith("/blank.htm"));
 }
 
+// A reader on a book of one chapter, for tests that need no more.
+struct OneChapterReader {
+    static std::string bookIn(const TempFolder& folder) {
+        folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
+        folder.write("data/1.nvb", scrambled("page"));
+        return folder.folder();
+    }
+    TempFolder folder;
+    RecordingDialogs dialogs;
+    ViewRecord views;
+    TForm1 form{dialogs, recordingFactory(views), bookIn(folder)};
+};
+
 struct Bounds {
     const char* control;
     QRect design;
@@ -225,11 +238,8 @@ protected:
 };
 
 TEST_P(WindowLayout, KeepsAnchorsWhenResized) {
-    TempFolder folder;
-    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
-    RecordingDialogs dialogs;
-    ViewRecord views;
-    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    OneChapterReader reader;
+    TForm1& form = reader.form;
     form.show();
     EXPECT_EQ(control(form, GetParam().control)->geometry(), GetParam().design);
     form.resize(900, 700);
@@ -256,11 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.control); });
 
 TEST(WindowLayoutNotice, NoticeKeepsItsCentreProportion) {
-    TempFolder folder;
-    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
-    RecordingDialogs dialogs;
-    ViewRecord views;
-    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    OneChapterReader reader;
+    TForm1& form = reader.form;
     form.show();
     EXPECT_LT(form.Label3->geometry().right(), form.Label4->geometry().left());
     const double before = form.Label3->geometry().center().x() / 742.0;
@@ -273,12 +280,9 @@ TEST(WindowLayoutNotice, NoticeKeepsItsCentreProportion) {
 namespace {
 
 TEST(ReaderWindowEngine, WarmUpNeverReplacesAPageAlreadyAskedFor) {
-    TempFolder folder;
-    folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nA\r\n1"));
-    folder.write("data/1.nvb", scrambled("page"));
-    RecordingDialogs dialogs;
-    ViewRecord views;
-    TForm1 form(dialogs, recordingFactory(views), folder.folder());
+    OneChapterReader reader;
+    TForm1& form = reader.form;
+    const ViewRecord& views = reader.views;
     form.ListBox1->setCurrentRow(0);
     form.ListBox1DblClick(); // before the first paint
     form.show();
