@@ -1,6 +1,8 @@
 // The web engine module: the only code of the reader that links the web engine.
 #include "ui/WebEngineInterface.h"
 
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QWebEngineProfile>
@@ -42,6 +44,13 @@ class VarnelWebEngine : public QObject, public WebEngineModule {
 
 public:
     WebPageView* createView(QWidget* parent) override {
+        // The view draws through Qt Quick. With its default OpenGL scene graph, adding it to
+        // the window, which was shown with plain raster drawing, makes Qt re-create the
+        // window's native surface: the window the user sees is unmapped and a new one mapped.
+        // The software scene graph draws into the window's own backing store instead, so
+        // the window stays the same from the first frame to the last, and no OpenGL
+        // context has to be made. It must be chosen before the first view exists.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         // The book's pages are windows-1251; a page that declares no encoding is read so.
         QWebEngineProfile::defaultProfile()->settings()->setDefaultTextEncoding(
             QStringLiteral("windows-1251"));
