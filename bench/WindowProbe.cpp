@@ -6,6 +6,11 @@
 //   window-probe window [OPTIONS] -- COMMAND [ARG...]
 //       Starts COMMAND on the X display and watches its windows.
 //
+// A program that replaces its first window has started only when the replacement is on the
+// screen, so the times of a start are those of the last main window mapped (dialogs, which
+// name the window they belong to, and override-redirect menus aside), and the probe says how
+// many main windows were mapped: main_windows=1 for a program that keeps its window.
+//
 // Run it on an X server of its own with no window manager: every top-level window created
 // after the start is taken for COMMAND's. A window's MapNotify says when it is shown; the
 // DAMAGE extension reports every drawing into it, raw rectangle by rectangle, so the probe
@@ -58,6 +63,13 @@ double nowMs() {
                  "  --back X,Y          window point that shows the entries again\n"
                  "  --sample-every K    memory after every K openings (default 10)\n"
                  "  --open-quiet MS     settled after an opening (default 500)\n"
+                 "  --steps STEPS       once settled, do each step and wait until settled\n"
+                 "                      again; STEPS is a space-separated list of\n"
+                 "                      click:X,Y  double-click:X,Y  key:KEYSYM\n"
+                 "  --scroll X,Y        once settled (and after --double-click), turn the wheel\n"
+                 "                      over X,Y one step every --scroll-every MS until the\n"
+                 "                      view stops moving, and count the frames drawn\n"
+                 "  --scroll-every MS   (default 20)\n"
                  "  --output FILE       COMMAND's output (default /dev/null)\n"
                  "  --verbose           every map and drawing on stderr\n");
     std::exit(2);
@@ -248,10 +260,33 @@ public:
     }
 
     double sinceStart(double at) const { return at < 0 ? -1 : at - start_; }
-    double firstMap() const { return firstMap_; }
-    double firstDrawing() const { return firstDrawing_; }
     double lastDrawing() const { return lastDrawing_; }
     bool exited() const { return exited_; }
+
+    // The main window that is on the screen now: the last one mapped.
+    double mainMap() const { return mains_.empty() ? -1 : mains_.back().mappedAt; }
+    double mainFirstDrawing() const { return mains_.empty() ? -1 : mains_.back().firstDrawing; }
+    size_t mainWindowCount() const { return mains_.size(); }
+    bool mainWindowOnScreen() { return !mains_.empty() && mainWindow() == mains_.back().window; }
+    int dialogCount() const { return dialogs_; }
+
+    // Drawings since `since`, gathered into frames: rectangles that come within 2 ms of
+    // each other belong to one frame.
+    int framesSince(double since) const {
+        int frames = 0;
+        double previous = -1;
+        for (auto at = std::lower_bound(drawings_.begin(), drawings_.end(), since);
+             at != drawings_.end(); ++at) {
+            if (previous < 0 || *at - previous > 2) {
+                ++frames;
+            }
+            previous = *at;
+        }
+        return frames;
+    }
+
+    // Handles what has arrived, waiting at most `ms` for something to.
+    void wait(double ms) { pump(ms); }
 
     // The first drawing at or after `since`.
     double firstDrawingSince(double since) const {
@@ -289,6 +324,26 @@ public:
         XSync(display_, False);
     }
 
+    // Turns the wheel one step down where the pointer is.
+    void wheelDown() {
+        XTestFakeButtonEvent(display_, 5, True, CurrentTime);
+        XTestFakeButtonEvent(display_, 5, False, CurrentTime);
+        XFlush(display_);
+    }
+
+    // Presses and releases a key, named as X names it ("Return", "Escape").
+    bool key(const std::string& name) {
+        const KeySym symbol = XStringToKeysym(name.c_str());
+        const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(display_, symbol);
+        if (code == 0) {
+            return false;
+        }
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+        XTestFakeKeyEvent(display_, code, False, CurrentTime);
+        XSync(display_, False);
+        return true;
+    }
+
     // Presses and releases the first button `count` times where the pointer is. Returns the
     // moment the last press was on its way to the server.
     double click(int count) {
@@ -304,16 +359,31 @@ public:
     }
 
 private:
-    // The window shown last that is still on the screen.
+    struct MainWindow {
+        Window window = None;
+        double mappedAt = -1;
+        double firstDrawing = -1;
+    };
+
+    // The main window shown last, if it is still on the screen.
     Window mainWindow() {
-        for (auto window = shown_.rbegin(); window != shown_.rend(); ++window) {
+        for (auto main = mains_.rbegin(); main != mains_.rend(); ++main) {
             XWindowAttributes attributes{};
-            if (XGetWindowAttributes(display_, *window, &attributes) &&
+            if (XGetWindowAttributes(display_, main->window, &attributes) &&
                 attributes.map_state == IsViewable) {
-                return *window;
+                return main->window;
             }
         }
         return None;
+    }
+
+    MainWindow* findMain(Window window) {
+        for (MainWindow& main : mains_) {
+            if (main.window == window) {
+                return &main;
+            }
+        }
+        return nullptr;
     }
 
     Point toScreen(Point at) {
@@ -329,25 +399,24 @@ private:
         return {x, y};
     }
 
-    void watch(Window window) {
+    void watch(Window window, Window topLevel) {
         // Raw rectangles: an event for every drawing, with no round trip to re-arm.
         XDamageCreate(display_, window, XDamageReportRawRectangles);
         XSelectInput(display_, window, SubstructureNotifyMask);
-        watched_.push_back(window);
+        topLevelOf_[window] = topLevel;
     }
 
-    bool isWatched(Window window) const {
-        return std::find(watched_.begin(), watched_.end(), window) != watched_.end();
-    }
+    bool isWatched(Window window) const { return topLevelOf_.count(window) != 0; }
 
     void handle(const XEvent& event, double at) {
         if (event.type == CreateNotify) {
             const XCreateWindowEvent& created = event.xcreatewindow;
             // Top-level windows of the command, and the windows inside them; menus and
             // tooltips (override-redirect) do not make a window shown.
-            if ((created.parent == root_ && !created.override_redirect) ||
-                isWatched(created.parent)) {
-                watch(created.window);
+            if (created.parent == root_ && !created.override_redirect) {
+                watch(created.window, created.window);
+            } else if (isWatched(created.parent)) {
+                watch(created.window, topLevelOf_[created.parent]);
             }
         } else if (event.type == MapNotify) {
             const XMapEvent& mapped = event.xmap;
@@ -363,15 +432,26 @@ private:
                 firstMap_ = at;
             }
             lastMap_ = at;
-            shown_.push_back(mapped.window);
-            log(at, "map 0x%lx %dx%d", mapped.window, attributes.width, attributes.height);
+            // A dialog names the window it belongs to; it is not a main window.
+            Window owner = None;
+            const bool dialog = XGetTransientForHint(display_, mapped.window, &owner) != 0;
+            if (dialog) {
+                ++dialogs_;
+            } else if (!findMain(mapped.window)) {
+                mains_.push_back({mapped.window, at, -1});
+            }
+            log(at, "map 0x%lx %dx%d%s", mapped.window, attributes.width, attributes.height,
+                dialog ? " (dialog)" : "");
         } else if (event.type == damageEvent_ + XDamageNotify) {
             const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
             if (firstMap_ < 0) {
                 return; // drawing into a window not yet on the screen is not seen
             }
-            if (firstDrawing_ < 0) {
-                firstDrawing_ = at;
+            const auto topLevel = topLevelOf_.find(damage.drawable);
+            MainWindow* main =
+                topLevel == topLevelOf_.end() ? nullptr : findMain(topLevel->second);
+            if (main && main->firstDrawing < 0) {
+                main->firstDrawing = at;
             }
             lastDrawing_ = at;
             drawings_.push_back(at);
@@ -416,12 +496,12 @@ private:
     double start_ = 0;
     double firstMap_ = -1;
     double lastMap_ = -1;
-    double firstDrawing_ = -1;
     double lastDrawing_ = -1;
     int processes_ = 0;
     bool exited_ = false;
-    std::vector<Window> watched_;
-    std::vector<Window> shown_;
+    std::map<Window, Window> topLevelOf_; // every watched window and its top-level window
+    std::vector<MainWindow> mains_;       // in the order they were first mapped
+    int dialogs_ = 0;
     std::vector<double> drawings_;
 };
 
@@ -437,9 +517,92 @@ struct WindowOptions {
     bool haveBack = false;
     int sampleEvery = 10;
     double openQuietMs = 500;
+    std::vector<std::string> steps;
+    bool scroll = false;
+    Point scrollAt;
+    double scrollEveryMs = 20;
     std::string output = "/dev/null";
     bool verbose = false;
 };
+
+std::vector<std::string> splitWords(const std::string& text) {
+    std::vector<std::string> words;
+    size_t start = 0;
+    while ((start = text.find_first_not_of(' ', start)) != std::string::npos) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
+// Does the steps in turn, each followed by a wait until the program has settled. Prints
+// the steps done; false when one could not be done or never settled.
+bool runSteps(WindowWatch& watch, const WindowOptions& options,
+              const std::vector<std::string>& steps) {
+    int done = 0;
+    for (const std::string& step : steps) {
+        const size_t colon = step.find(':');
+        const std::string what = step.substr(0, colon);
+        const std::string argument = colon == std::string::npos ? "" : step.substr(colon + 1);
+        const double deadline = nowMs() + options.timeoutMs;
+        if (what == "click" || what == "double-click") {
+            watch.movePointer(parsePoint(argument));
+            watch.settle(150, options.readyProcs, deadline);
+            watch.click(what == "click" ? 1 : 2);
+        } else if (what == "key") {
+            if (!watch.key(argument)) {
+                std::printf(" failed=no-such-key:%s", argument.c_str());
+                return false;
+            }
+        } else {
+            usage();
+        }
+        if (!watch.settle(options.openQuietMs, options.readyProcs, deadline)) {
+            std::printf(" steps_done=%d failed=step:%s", done, step.c_str());
+            return false;
+        }
+        ++done;
+    }
+    std::printf(" steps_done=%d", done);
+    return true;
+}
+
+// Turns the wheel over the page a step at a time, as a user spinning it would, until the
+// view no longer draws anything: the page's end. Frames per second and the time from the
+// first step to the last frame say how smoothly the view followed.
+bool runScroll(WindowWatch& watch, const WindowOptions& options) {
+    watch.movePointer(options.scrollAt);
+    watch.settle(200, options.readyProcs, nowMs() + options.timeoutMs);
+    const double started = nowMs();
+    const double deadline = started + options.timeoutMs;
+    int steps = 0;
+    double nextStep = started;
+    for (;;) {
+        const double now = nowMs();
+        if (watch.exited() || now > deadline) {
+            std::printf(" failed=scroll");
+            return false;
+        }
+        const double lastDrawing = std::max(watch.lastDrawing(), started);
+        // Half a second of steps that drew nothing: the page is at its end.
+        if (steps > 0 && now - lastDrawing > 500) {
+            break;
+        }
+        if (now >= nextStep) {
+            watch.wheelDown();
+            ++steps;
+            nextStep += options.scrollEveryMs;
+        }
+        watch.wait(std::max(1.0, nextStep - nowMs()));
+    }
+    const double last = watch.lastDrawing();
+    const int frames = watch.framesSince(started);
+    const double spanMs = last > started ? last - started : -1;
+    std::printf(" scroll_steps=%d scroll_frames=%d scroll_last_frame_ms=%.1f scroll_fps=%.1f",
+                steps, frames, spanMs, spanMs > 0 ? frames * 1000.0 / spanMs : -1.0);
+    return true;
+}
 
 // Opens entries in a row as a user would: back to the list, double click on the next entry,
 // wait for the page; memory every few openings.
@@ -492,12 +655,22 @@ int runWindow(const WindowOptions& options, char** command) {
     const bool settled =
         watch.settle(options.quietMs, options.readyProcs, nowMs() + options.timeoutMs);
     std::printf("map_ms=%.1f paint_ms=%.1f settled_ms=%.1f pss_mb=%.1f procs=%d",
-                watch.sinceStart(watch.firstMap()), watch.sinceStart(watch.firstDrawing()),
+                watch.sinceStart(watch.mainMap()), watch.sinceStart(watch.mainFirstDrawing()),
                 watch.sinceStart(watch.lastDrawing()), pssMegabytes(),
                 static_cast<int>(processTree().size()));
     if (!settled) {
         std::printf(" failed=%s\n", watch.exited() ? "exited" : "timeout");
         result = 1;
+    } else if (!options.steps.empty() || options.scroll) {
+        std::vector<std::string> steps = options.steps;
+        if (options.doubleClick) {
+            steps.insert(steps.begin(), "double-click:" + std::to_string(options.clickAt.x) +
+                                            "," + std::to_string(options.clickAt.y));
+        }
+        bool done = runSteps(watch, options, steps);
+        done = done && (!options.scroll || runScroll(watch, options));
+        std::printf("\n");
+        result = done ? 0 : 1;
     } else if (options.doubleClick) {
         watch.movePointer(options.clickAt);
         watch.settle(200, options.readyProcs, nowMs() + options.timeoutMs);
@@ -516,6 +689,9 @@ int runWindow(const WindowOptions& options, char** command) {
     } else {
         std::printf("\n");
     }
+    // Read after everything the run did: a window replaced late counts too.
+    std::printf("main_windows=%zu on_screen=%d dialogs=%d\n", watch.mainWindowCount(),
+                watch.mainWindowOnScreen() ? 1 : 0, watch.dialogCount());
     std::fflush(stdout);
     endTree(child);
     XCloseDisplay(display);
@@ -560,6 +736,13 @@ int main(int argc, char** argv) {
             options.sampleEvery = std::max(1, std::atoi(value().c_str()));
         } else if (option == "--open-quiet") {
             options.openQuietMs = std::atof(value().c_str());
+        } else if (option == "--steps") {
+            options.steps = splitWords(value());
+        } else if (option == "--scroll") {
+            options.scroll = true;
+            options.scrollAt = parsePoint(value());
+        } else if (option == "--scroll-every") {
+            options.scrollEveryMs = std::max(1.0, std::atof(value().c_str()));
         } else if (option == "--output") {
             options.output = value();
         } else if (option == "--verbose") {
