@@ -448,8 +448,7 @@ private:
                 return; // drawing into a window not yet on the screen is not seen
             }
             const auto topLevel = topLevelOf_.find(damage.drawable);
-            MainWindow* main =
-                topLevel == topLevelOf_.end() ? nullptr : findMain(topLevel->second);
+            MainWindow* main = topLevel == topLevelOf_.end() ? nullptr : findMain(topLevel->second);
             if (main && main->firstDrawing < 0) {
                 main->firstDrawing = at;
             }
@@ -664,8 +663,8 @@ int runWindow(const WindowOptions& options, char** command) {
     } else if (!options.steps.empty() || options.scroll) {
         std::vector<std::string> steps = options.steps;
         if (options.doubleClick) {
-            steps.insert(steps.begin(), "double-click:" + std::to_string(options.clickAt.x) +
-                                            "," + std::to_string(options.clickAt.y));
+            steps.insert(steps.begin(), "double-click:" + std::to_string(options.clickAt.x) + "," +
+                                            std::to_string(options.clickAt.y));
         }
         bool done = runSteps(watch, options, steps);
         done = done && (!options.scroll || runScroll(watch, options));
