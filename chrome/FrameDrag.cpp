@@ -6,6 +6,10 @@
 
 namespace chrome {
 
+bool WindowGeometry::startSystemDrag(Qt::Edges) {
+    return false;
+}
+
 int WidgetGeometry::Left() const {
     return window_->x();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 class QWidget;
 
 namespace chrome {
@@ -22,6 +24,11 @@ public:
     virtual void setTop(int top) = 0;
     virtual void setWidth(int width) = 0;
     virtual void setHeight(int height) = 0;
+
+    // A drag begun by a primary-button press on a frame zone: a move when `edges` is empty,
+    // else a resize by those edges. True when the window system has taken the drag over;
+    // a window that places itself says false and the frame's own handlers drag it.
+    virtual bool startSystemDrag(Qt::Edges edges);
 };
 
 // WindowGeometry of a top-level widget; its minimum size is the widget's own.
@@ -41,7 +48,7 @@ public:
     void setWidth(int width) override;
     void setHeight(int height) override;
 
-private:
+protected:
     QWidget* window_;
 };
 

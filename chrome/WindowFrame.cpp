@@ -1,6 +1,7 @@
 #include "WindowFrame.h"
 
 #include "Anchors.h"
+#include "CompositorGeometry.h"
 #include "Skin.h"
 #include "TfcImageBtn.h"
 #include "TfcImager.h"
@@ -13,33 +14,35 @@
 
 namespace chrome {
 
-// The three handlers a zone feeds.
+// The three handlers a zone feeds, and the edges it drags when the window system does the
+// dragging (none: it moves the window).
 struct HandlerSet {
     void (FrameDrag::*down)(int, int);
     void (FrameDrag::*move)(int, int);
     void (FrameDrag::*up)();
+    Qt::Edges edges;
 };
 
 namespace {
 
-const HandlerSet title{&FrameDrag::Image2MouseDown, &FrameDrag::Image2MouseMove,
-                       &FrameDrag::Image2MouseUp};
+const HandlerSet title{
+    &FrameDrag::Image2MouseDown, &FrameDrag::Image2MouseMove, &FrameDrag::Image2MouseUp, {}};
 const HandlerSet leftEdge{&FrameDrag::Image4MouseDown, &FrameDrag::Image4MouseMove,
-                          &FrameDrag::Image4MouseUp};
+                          &FrameDrag::Image4MouseUp, Qt::LeftEdge};
 const HandlerSet rightEdge{&FrameDrag::Image5MouseDown, &FrameDrag::Image5MouseMove,
-                           &FrameDrag::Image5MouseUp};
+                           &FrameDrag::Image5MouseUp, Qt::RightEdge};
 const HandlerSet topEdge{&FrameDrag::PaintBox5MouseDown, &FrameDrag::PaintBox5MouseMove,
-                         &FrameDrag::PaintBox5MouseUp};
+                         &FrameDrag::PaintBox5MouseUp, Qt::TopEdge};
 const HandlerSet bottomEdge{&FrameDrag::Image7MouseDown, &FrameDrag::Image7MouseMove,
-                            &FrameDrag::Image7MouseUp};
+                            &FrameDrag::Image7MouseUp, Qt::BottomEdge};
 const HandlerSet bottomLeft{&FrameDrag::PaintBox2MouseDown, &FrameDrag::PaintBox2MouseMove,
-                            &FrameDrag::PaintBox2MouseUp};
+                            &FrameDrag::PaintBox2MouseUp, Qt::BottomEdge | Qt::LeftEdge};
 const HandlerSet topLeft{&FrameDrag::PaintBox6MouseDown, &FrameDrag::PaintBox6MouseMove,
-                         &FrameDrag::PaintBox6MouseUp};
+                         &FrameDrag::PaintBox6MouseUp, Qt::TopEdge | Qt::LeftEdge};
 const HandlerSet topRight{&FrameDrag::PaintBox7MouseDown, &FrameDrag::PaintBox7MouseMove,
-                          &FrameDrag::PaintBox7MouseUp};
+                          &FrameDrag::PaintBox7MouseUp, Qt::TopEdge | Qt::RightEdge};
 const HandlerSet bottomRight{&FrameDrag::PaintBox3MouseDown, &FrameDrag::PaintBox3MouseMove,
-                             &FrameDrag::PaintBox3MouseUp};
+                             &FrameDrag::PaintBox3MouseUp, Qt::BottomEdge | Qt::RightEdge};
 
 constexpr unsigned L = AnchorLeft;
 constexpr unsigned T = AnchorTop;
@@ -116,7 +119,11 @@ TfcImageBtn* makeCaptionButton(QWidget* window, const char* name, const QRect& b
 } // namespace
 
 WindowFrame::WindowFrame(QWidget* window, Anchors* anchors, QLabel* titleLabel)
-    : QObject(window), window_(window), geometry_(window), drag_(geometry_) {
+    : WindowFrame(window, anchors, titleLabel, platformGeometry(window)) {}
+
+WindowFrame::WindowFrame(QWidget* window, Anchors* anchors, QLabel* titleLabel,
+                         std::unique_ptr<WindowGeometry> geometry)
+    : QObject(window), window_(window), geometry_(std::move(geometry)), drag_(*geometry_) {
     for (const ImageZone& zone : imageZones) {
         auto* image = new TfcImager(window);
         image->setObjectName(QStringLiteral("Image%1").arg(zone.number));
@@ -198,6 +205,21 @@ void WindowFrame::deliver(QWidget* zone, QEvent::Type type, const QPoint& inWind
     }
 }
 
+// Where the window system drags the window, the zone's own drag ends as it begins: the press
+// point is fresh and the group's flag off, so no later move of ours takes the window anywhere,
+// whether or not the compositor's grab lets the release through.
+bool WindowFrame::handOver(QWidget* zone, const QPoint& inWindow) {
+    const HandlerSet* handlers = zones_.value(zone);
+    if (!handlers || !geometry_->startSystemDrag(handlers->edges)) {
+        return false;
+    }
+    deliver(zone, QEvent::MouseButtonPress, inWindow);
+    deliver(zone, QEvent::MouseButtonRelease, inWindow);
+    captured_ = false;
+    capture_ = nullptr;
+    return true;
+}
+
 // Qt grabs the pointer for the widget pressed with any button. Only a primary-button press
 // captures it here: after another button's press, events go to the zone under the pointer.
 void WindowFrame::route(QWidget* receiver, QMouseEvent* event) {
@@ -223,6 +245,9 @@ void WindowFrame::route(QWidget* receiver, QMouseEvent* event) {
             QWidget* under = window_->childAt(inWindow);
             handle->setCursor(under ? under->cursor() : window_->cursor());
         }
+    }
+    if (type == QEvent::MouseButtonPress && primary && target && handOver(target, inWindow)) {
+        return;
     }
     if (target) {
         deliver(target, type, inWindow);

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QMouseEvent;
@@ -35,7 +36,10 @@ public:
     // `anchors`. Raises `titleLabel` above them and wires it with Image2 to the title
     // handlers. Creates the caption buttons fcImageBtn2 (close) and fcImageBtn1 (minimise)
     // above everything, tinted white; their clicks and hover colours are the window's.
+    // The frame drags the window through the geometry of the running platform.
     WindowFrame(QWidget* window, Anchors* anchors, QLabel* titleLabel);
+    WindowFrame(QWidget* window, Anchors* anchors, QLabel* titleLabel,
+                std::unique_ptr<WindowGeometry> geometry);
     ~WindowFrame() override;
 
     FrameDrag& drag() { return drag_; }
@@ -55,9 +59,10 @@ private:
     QWidget* zoneAt(const QPoint& inWindow) const;
     void deliver(QWidget* zone, QEvent::Type type, const QPoint& inWindow);
     void route(QWidget* receiver, QMouseEvent* event);
+    bool handOver(QWidget* zone, const QPoint& inWindow);
 
     QWidget* window_;
-    WidgetGeometry geometry_;
+    std::unique_ptr<WindowGeometry> geometry_;
     FrameDrag drag_;
     std::array<TfcImager*, 8> images_{};
     std::array<QWidget*, 9> paintBoxes_{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chrome/Anchors.h"
+#include "chrome/CompositorGeometry.h"
 #include "chrome/TfcImageBtn.h"
 #include "chrome/TfcImager.h"
 #include "chrome/WindowFrame.h"
@@ -34,7 +35,7 @@ protected:
         titleLabel = new QLabel(window.get());
         titleLabel->setGeometry(36, 3, 508, 13);
         anchors->add(titleLabel, chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorRight);
-        frame = new chrome::WindowFrame(window.get(), anchors, titleLabel);
+        frame = new chrome::WindowFrame(window.get(), anchors, titleLabel, frameGeometry());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         // Qt drops a move to where the pointer already is (the last test may have left it
@@ -50,6 +51,11 @@ protected:
                 release(button);
             }
         }
+    }
+
+    // What the frame drags: the running platform's geometry unless a test stands in for it.
+    virtual std::unique_ptr<chrome::WindowGeometry> frameGeometry() {
+        return chrome::platformGeometry(window.get());
     }
 
     QWindow* handle() const { return window->windowHandle(); }
