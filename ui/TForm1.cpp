@@ -67,7 +67,8 @@ TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
     setWindowTitle(QStringLiteral("Varnel"));
     setFont(windowFont());
     setMinimumSize(kMinWidth, kMinHeight);
-    resize(kDesignWidth, kDesignHeight);
+    // The size the frame and the controls are laid out for.
+    resize(chrome::WindowFrame::DesignWidth, chrome::WindowFrame::DesignHeight);
     // Where the skin leaves a pixel undrawn, the button face shows.
     setAutoFillBackground(true);
     QPalette background = palette();

@@ -24,8 +24,6 @@ class QPushButton;
 // the table of contents list lying over the web view.
 class TForm1 : public QWidget {
 public:
-    static constexpr int kDesignWidth = 750;
-    static constexpr int kDesignHeight = 573;
     static constexpr int kMinWidth = 640;
     static constexpr int kMinHeight = 560;
 

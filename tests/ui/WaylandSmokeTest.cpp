@@ -5,6 +5,8 @@
 #include "ui/EngineLoader.h"
 #include "ui/TForm1.h"
 
+#include "chrome/WindowFrame.h"
+
 #include "TempFolder.h"
 
 #include <QApplication>
@@ -77,7 +79,7 @@ TEST(WaylandClient, ListsOpensAnArticleMinimisesAndClosesCleanly) {
                 folder.folder());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.size(), QSize(TForm1::kDesignWidth, TForm1::kDesignHeight));
+    EXPECT_EQ(form.size(), QSize(chrome::WindowFrame::DesignWidth, chrome::WindowFrame::DesignHeight));
 
     // The contents list, as loaded from the book (articles are indented).
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
