@@ -49,10 +49,6 @@ void Book::OpenArticle(int listPosition) {
     DecodeToWorkingPage(chapterFilePath(location->chapter), true);
 }
 
-std::string Book::pageAddress() const {
-    return workingPagePath() + currentAnchor_;
-}
-
 void Book::deleteWorkingPage() const {
     ::unlink(workingPagePath().c_str());
 }

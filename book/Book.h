@@ -30,8 +30,6 @@ public:
     // anchor. An entry that matches nothing changes nothing.
     void OpenArticle(int listPosition);
 
-    // The working page file with the current anchor appended.
-    std::string pageAddress() const;
     const std::string& currentAnchor() const { return currentAnchor_; }
 
     // Removes the working page file; a failure is of no interest at close.

@@ -60,6 +60,7 @@ int ioCodeForErrno(int error, const std::string& path) {
     case EACCES:
     case EPERM:
     case EROFS:
+    case EISDIR: // a folder where a file belongs can be neither read nor created
         return kAccessDenied;
     case ENOSPC:
         return kDiskFull;

@@ -74,9 +74,10 @@ DiscountText makeDiscountText(QWidget* client, const QString& shopName) {
     QPalette white = text->palette();
     white.setColor(QPalette::Window, Qt::white);
     text->setPalette(white);
-    // Sized to its text about the centre of the place it was drawn for (4, 397, 139, 52);
-    // a shop name too long for the panel makes the text smaller rather than cut off.
-    const QFont font = fontFittingWidth(text->font(), caption, kSidePanelClientWidth - 4);
+    // Sized to its text about the centre of the place it was drawn for (4, 397, 139, 52),
+    // as wide as the panel allows; a shop name too long for the panel makes the text
+    // smaller rather than cut off.
+    const QFont font = fontFittingWidth(text->font(), caption, kSidePanelClientWidth);
     text->setFont(font);
     const QSize size = captionSize(font, caption);
     const int left =

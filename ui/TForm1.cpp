@@ -202,13 +202,13 @@ void TForm1::showListAfterLoad() {
     ListBox1->addItems(textsFromBookCodePage(book_.contents().items));
 }
 
-QString TForm1::pageAddress() const {
+PageAddress TForm1::pageAddress() const {
     // The folder is in the file system's encoding, the anchor in the book's.
-    return QFile::decodeName(QByteArray::fromStdString(book_.workingPagePath())) +
-           textFromBookCodePage(book_.currentAnchor());
+    return {QFile::decodeName(QByteArray::fromStdString(book_.workingPagePath())),
+            textFromBookCodePage(book_.currentAnchor())};
 }
 
-void TForm1::navigateAndHideList(const QString& address) {
+void TForm1::navigateAndHideList(const PageAddress& address) {
     WebBrowser1->navigate(address);
     ListBox1->hide();
 }
@@ -219,13 +219,14 @@ void TForm1::Button4Click() {
 
 void TForm1::Button2Click() {
     runGuarded(dialogs_, [this] {
-        navigateAndHideList(kMakerSiteAddress + QStringLiteral("/updateal.htm"));
+        navigateAndHideList({kMakerSiteAddress + QStringLiteral("/updateal.htm"), QString()});
     });
 }
 
 void TForm1::Button5Click() {
-    runGuarded(dialogs_,
-               [this] { navigateAndHideList(kMakerSiteAddress + QStringLiteral("/findal.htm")); });
+    runGuarded(dialogs_, [this] {
+        navigateAndHideList({kMakerSiteAddress + QStringLiteral("/findal.htm"), QString()});
+    });
 }
 
 void TForm1::ListBox1DblClick() {

@@ -72,7 +72,7 @@ public:
 
     const book::Book& book() const { return book_; }
     // The page address of the working page with the current anchor.
-    QString pageAddress() const;
+    PageAddress pageAddress() const;
 
     // Controls, under the names the layout gives them.
     QFrame* Panel3 = nullptr; // content panel inside the skin
@@ -127,7 +127,7 @@ private:
     void createViewPanel(WebBrowser::ViewFactory viewFactory);
     void placeCentredOnDesktop();
     void showListAfterLoad();
-    void navigateAndHideList(const QString& address);
+    void navigateAndHideList(const PageAddress& address);
     void startWebEngine();
     void createFrame();
     void createSidePanel();

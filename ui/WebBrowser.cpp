@@ -1,7 +1,5 @@
 #include "WebBrowser.h"
 
-#include "PageAddress.h"
-
 #include <QUrl>
 
 WebBrowser::WebBrowser(ViewFactory factory, QWidget* parent)
@@ -18,8 +16,8 @@ void WebBrowser::ensureView() {
     view_->widget()->show();
 }
 
-void WebBrowser::navigate(const QString& address) {
-    const QUrl url = pageUrlFromAddress(address);
+void WebBrowser::navigate(const PageAddress& address) {
+    const QUrl url = pageUrl(address);
     ensureView();
     view_->load(url);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageAddress.h"
 #include "WebEngineInterface.h"
 
 #include <QWidget>
@@ -16,10 +17,10 @@ public:
     WebBrowser(ViewFactory factory, QWidget* parent);
     ~WebBrowser() override;
 
-    // Loads a page address (see pageUrlFromAddress). Makes the view first if there is
-    // none yet. Raises a WindowError for an address that is not valid or an engine that
-    // cannot start; the page itself then is not asked for.
-    void navigate(const QString& address);
+    // Loads a page address (see pageUrl). Makes the view first if there is none yet.
+    // Raises a WindowError for an address that is not valid or an engine that cannot
+    // start; the page itself then is not asked for.
+    void navigate(const PageAddress& address);
 
     // Makes the view and loads a blank local page, so that the first real page does not
     // pay for the engine's start. Quiet on failure: navigate reports it when it matters.

@@ -122,7 +122,7 @@ TEST(Decoder, FolderAsSourceLeavesWorkingPageWhole) {
         decodeBookFile((folder.path() / "3.nvb").string(), target.string(), true);
         FAIL() << "a folder is no book file";
     } catch (const book::InOutError& error) {
-        EXPECT_STREQ(error.what(), "I/O error 21");
+        EXPECT_STREQ(error.what(), "File access denied");
     }
     EXPECT_EQ(readFileBytes(target), "old page");
 }

@@ -35,7 +35,8 @@ TEST(InOutError, ErrnoMapping) {
     EXPECT_EQ(book::ioCodeForErrno(EACCES, inExistingFolder), 5);
     EXPECT_EQ(book::ioCodeForErrno(EROFS, inExistingFolder), 5);
     EXPECT_EQ(book::ioCodeForErrno(ENOSPC, inExistingFolder), 101);
-    EXPECT_EQ(book::ioCodeForErrno(EISDIR, inExistingFolder), EISDIR);
+    EXPECT_EQ(book::ioCodeForErrno(EISDIR, inExistingFolder), 5);
+    EXPECT_EQ(book::ioCodeForErrno(EIO, inExistingFolder), EIO);
 }
 
 TEST(DisplayText, FullStopOnlyAfterCharactersAboveFullStop) {

@@ -59,7 +59,7 @@ TEST_F(BookFaults, ChapterFileThatIsAFolder) {
     std::filesystem::remove(folder.path() / "data" / "1.nvb");
     std::filesystem::create_directory(folder.path() / "data" / "1.nvb");
     const std::string before = readFileBytes(reader.workingPagePath());
-    EXPECT_EQ(messageOf([&] { reader.OpenArticle(0); }), "I/O error 21");
+    EXPECT_EQ(messageOf([&] { reader.OpenArticle(0); }), "File access denied");
     EXPECT_EQ(readFileBytes(reader.workingPagePath()), before);
 }
 
@@ -100,11 +100,12 @@ TEST(ContentsFaults, RandomBytesNeverBreakTheLoader) {
             book::parseContents(text, contents);
         } catch (const book::BookError&) {
         }
-        EXPECT_GE(contents.chapterCount, INT32_MIN); // reached here: no crash, no hang
+        // Wherever loading stopped, the positions the table holds are list positions.
         for (int row = 1; row <= book::kChapterRows; ++row) {
             for (int slot = 1; slot < book::kSlotsPerRow; slot += 2) {
                 const std::string& position = contents.table.slot(row, slot);
                 if (!position.empty()) {
+                    EXPECT_GE(std::stoi(position), 0);
                     EXPECT_LT(std::stoi(position), static_cast<int>(contents.items.size()) + 1);
                 }
             }

@@ -133,6 +133,51 @@ TEST(BookCheck, ReportsEveryProblemWithFileAndLine) {
     EXPECT_EQ(runTool("check " + folder.path().string()).exitCode, 1);
 }
 
+struct AnchorCase {
+    std::string anchorLine; // in the book's code page
+    std::string head;       // of the chapter page, which defines the anchor's name
+    const char* finding;    // empty: none
+};
+
+std::ostream& operator<<(std::ostream& out, const AnchorCase& c) {
+    return out << c.anchorLine << " / " << c.head;
+}
+
+class BookCheckAnchor : public ::testing::TestWithParam<AnchorCase> {};
+
+TEST_P(BookCheckAnchor, ReportsWhatTheReaderCannotCarryToThePage) {
+    TempFolder folder;
+    const std::string& line = GetParam().anchorLine;
+    folder.write("data.nvb", scrambled("[vkladka]\n1\nOne\n[pro]\n" + line + "\nA\n1"));
+    folder.write("data/1.nvb", scrambled(GetParam().head + "<a name=toppage></a><a name=\"" +
+                                         line.substr(1) + "\"></a>"));
+    const auto findings = booktool::checkBook(folder.path().string());
+    if (*GetParam().finding == '\0') {
+        EXPECT_THAT(findings, ElementsAre());
+    } else {
+        EXPECT_THAT(findings, ElementsAre(HasSubstr(GetParam().finding)));
+    }
+}
+
+const std::string kDeclared =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BookCheckAnchor,
+    ::testing::Values(
+        AnchorCase{"#graphs/dfs", "", ""}, AnchorCase{"#a?b=%41 #c/d", "", ""},
+        AnchorCase{"#\xF1\xEE\xF0\xF2", kDeclared, ""},
+        AnchorCase{"#\xF1\xEE\xF0\xF2", "<META CHARSET = 'CP1251'>", ""},
+        AnchorCase{"#\xF1\xEE\xF0\xF2", "",
+                   "data.nvb:5: anchor \"#сорт\" holds letters outside ASCII, but data/1.nvb "
+                   "declares no charset"},
+        AnchorCase{"#\xF1\xEE\xF0\xF2", "<meta charset=utf-8>", "declares the charset utf-8"},
+        AnchorCase{"#a:~:text=b", kDeclared,
+                   "anchor \"#a:~:text=b\" holds \":~:\", where the web view cuts the anchor "
+                   "off: it would land at \"#a\""},
+        AnchorCase{std::string("#a\0b", 4), kDeclared,
+                   "anchor \"#a\\0b\" holds a NUL byte, which no page address can carry"}));
+
 TEST(BookCheck, ReportsLoadErrors) {
     TempFolder folder;
     folder.write("data.nvb", scrambled("[vkladka]\n77\nOne\n1"));

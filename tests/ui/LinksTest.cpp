@@ -81,7 +81,7 @@ TEST_P(EachLink, ClickOpensItsAddressInTheBrowser) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-#define PARTNER "http://www.techshop.example/porta.phtml?from=Vordi"
+#define PARTNER "http://www.i.example/porta.phtml?from=Vordi"
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EachLink,
@@ -225,9 +225,10 @@ void expectPercentOverGap(QLabel* text, QLabel* percent) {
 TEST_F(LinksWindow, PercentCoversTheGapInTheDiscountText) {
     EXPECT_EQ(form->Label22->parentWidget(), form->Label25->parentWidget());
     expectPercentOverGap(form->Label22, form->Label25);
-    // Fits the panel rather than being cut off.
+    // Fits the panel rather than being cut off, in the links' own font and size.
     EXPECT_GE(form->Label22->x(), 0);
     EXPECT_LE(form->Label22->geometry().right(), 144);
+    EXPECT_EQ(form->Label22->font(), form->Label17->font());
 }
 
 class DiscountForShopName : public ::testing::TestWithParam<const char*> {};

@@ -17,20 +17,30 @@
 
 namespace {
 
+// A chapter page as the book has them: windows-1251, declared so.
 std::string chapterPage(const std::string& name, const std::string& anchor) {
-    std::string page = "<head><title>" + name + "</title></head><body><p>" + name + "</p>";
+    std::string page = "<head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                       "charset=windows-1251\"><title>" +
+                       name + "</title></head><body><p>" + name + "</p>";
     page += "<div style='height:3000px'>filler</div><a name='" + anchor + "'></a><p>" + name +
             " article</p><div style='height:3000px'>filler</div></body>";
     return page;
 }
 
+// Holds what a page address once split on: "/" after the "#", "?", "%", a second "#", a
+// space, and windows-1251 letters ("сорт").
+constexpr const char* kAwkwardAnchor = "graphs/dfs?\xF1\xEE\xF0\xF2=%41 #2";
+
 class RealEngine : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nOne\r\n[pro]\r\n#deep\r\nDeep\r\n"
-                                           "[vkladka]\r\n2\r\nTwo\r\n[pro]\r\n#deep\r\nDeep\r\n2"));
+                                           "[vkladka]\r\n2\r\nTwo\r\n[pro]\r\n#deep\r\nDeep\r\n"
+                                           "[vkladka]\r\n3\r\nThree\r\n[pro]\r\n#" +
+                                           std::string(kAwkwardAnchor) + "\r\nAwkward\r\n3"));
         folder.write("data/1.nvb", scrambled(chapterPage("first", "deep")));
         folder.write("data/2.nvb", scrambled(chapterPage("second", "deep")));
+        folder.write("data/3.nvb", scrambled(chapterPage("third", kAwkwardAnchor)));
         form = std::make_unique<TForm1>(
             dialogs, engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE)),
             folder.folder());
@@ -108,6 +118,15 @@ TEST_F(RealEngine, ArticlesLandOnTheirAnchorAndChaptersAreReadAfresh) {
     openAndWait(4);
     EXPECT_EQ(evaluate("document.title"), "second");
     EXPECT_EQ(evaluate("location.hash"), "#deep");
+    EXPECT_TRUE(scrolledToArticle());
+}
+
+TEST_F(RealEngine, AnchorWithSlashQueryPercentHashAndCyrillicLands) {
+    openAndWait(7);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(evaluate("document.title"), "third");
+    EXPECT_EQ(evaluate("decodeURIComponent(location.hash)"),
+              QStringLiteral("#graphs/dfs?сорт=%41 #2"));
     EXPECT_TRUE(scrolledToArticle());
 }
 

@@ -73,7 +73,7 @@ QImage drawBanner() {
             banner.setPixel(x, y, (edge ? kEdge : backgroundAt(y)).rgb());
         }
     }
-    // The shop's mark: an orange tile with a white T.
+    // The shop's mark: an orange tile with a white i.
     const QRect tile(3, 3, 15, 15);
     for (int y = tile.top(); y <= tile.bottom(); ++y) {
         for (int x = tile.left(); x <= tile.right(); ++x) {
@@ -81,13 +81,22 @@ QImage drawBanner() {
         }
     }
     const QString condensed = QStringLiteral("DejaVu Sans Condensed");
-    const QVector<int> mark = coverage(QStringLiteral("T"), bannerFont(condensed, 14, true), 6, 16);
-    const QFont nameFont = bannerFont(condensed, 11, true);
-    const QVector<int> name = coverage(QStringLiteral("TechShop"), nameFont, 20, 15);
-    const int domainLeft =
-        20 + QFontMetrics(nameFont).horizontalAdvance(QStringLiteral("TechShop"));
-    const QVector<int> domain =
-        coverage(QStringLiteral(".example"), bannerFont(condensed, 9, true), domainLeft, 15);
+    const QFont markFont = bannerFont(condensed, 14, true);
+    const QRect markBox = QFontMetrics(markFont).tightBoundingRect(QStringLiteral("i"));
+    const QVector<int> mark =
+        coverage(QStringLiteral("i"), markFont,
+                 tile.left() + (tile.width() - markBox.width()) / 2 - markBox.left(), 16);
+    // The shop's name, centred right of the tile.
+    const QString shopName = QStringLiteral("i");
+    const QString domainName = QStringLiteral(".example");
+    const QFont nameFont = bannerFont(condensed, 13, true);
+    const QFont domainFont = bannerFont(condensed, 11, true);
+    const int nameWidth = QFontMetrics(nameFont).horizontalAdvance(shopName) +
+                          QFontMetrics(domainFont).horizontalAdvance(domainName);
+    const int nameLeft = tile.right() + 1 + (kWidth - 1 - tile.right() - nameWidth) / 2;
+    const QVector<int> name = coverage(shopName, nameFont, nameLeft, 15);
+    const QVector<int> domain = coverage(
+        domainName, domainFont, nameLeft + QFontMetrics(nameFont).horizontalAdvance(shopName), 15);
     for (int y = 1; y < kHeight - 1; ++y) {
         for (int x = 1; x < kWidth - 1; ++x) {
             const int at = y * kWidth + x;

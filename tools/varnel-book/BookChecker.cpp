@@ -9,6 +9,7 @@
 #include "book/Scrambling.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -67,6 +68,60 @@ std::set<std::string> anchorsDefinedIn(const std::string& page) {
     return names;
 }
 
+// The code page a page declares with charset=, lower-cased; empty when it declares none.
+std::string declaredCharset(const std::string& page) {
+    std::string lower(page);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const size_t at = lower.find("charset");
+    if (at == std::string::npos) {
+        return {};
+    }
+    size_t start = lower.find_first_not_of(" \t\r\n", at + 7);
+    if (start == std::string::npos || lower[start] != '=') {
+        return {};
+    }
+    start = lower.find_first_not_of(" \t\r\n\"'", start + 1);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const size_t end = lower.find_first_of(" \t\r\n\"';>/", start);
+    return lower.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+bool isBookCodePage(const std::string& charset) {
+    return charset == "windows-1251" || charset == "cp1251" || charset == "x-cp1251";
+}
+
+struct ChapterPage {
+    std::set<std::string> anchors;
+    std::string charset;
+};
+
+// Why the web view would not land on a name the page defines, when the anchor is handed
+// over as written; empty when it would.
+std::string whyAnchorCannotLand(const std::string& name, const ChapterPage& page,
+                                const std::string& pageFile) {
+    if (name.find('\0') != std::string::npos) {
+        return "holds a NUL byte, which no page address can carry";
+    }
+    const size_t directive = name.find(":~:");
+    if (directive != std::string::npos) {
+        // The web view takes ":~:" for the start of a text to search for.
+        return "holds \":~:\", where the web view cuts the anchor off: it would land at \"#" +
+               cp1251ToUtf8(name.substr(0, directive)) + "\"";
+    }
+    const bool onlyAscii = std::all_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!onlyAscii && !isBookCodePage(page.charset)) {
+        return "holds letters outside ASCII, but " + pageFile +
+               (page.charset.empty() ? " declares no charset"
+                                     : " declares the charset " + page.charset) +
+               ": the web view may read the page in another code page and miss the name";
+    }
+    return {};
+}
+
 } // namespace
 
 std::vector<std::string> checkBook(const std::string& bookFolder) {
@@ -84,18 +139,18 @@ std::vector<std::string> checkBook(const std::string& bookFolder) {
         findings.push_back(contentsFile + ": " + cp1251ToUtf8(error.what()));
     }
 
-    std::map<int, std::set<std::string>> anchorsOfChapter;
+    std::map<int, ChapterPage> pageOfChapter;
     std::set<int> missingChapters;
     for (const EntryPlace& entry : entries.entries) {
         const std::string where = contentsFile + ":" + std::to_string(entry.line) + ": ";
         if (missingChapters.count(entry.chapter)) {
             continue;
         }
-        if (!anchorsOfChapter.count(entry.chapter)) {
+        if (!pageOfChapter.count(entry.chapter)) {
             try {
                 const std::string page =
                     book::descramble(book::readWholeFile(reader.chapterFilePath(entry.chapter)));
-                anchorsOfChapter[entry.chapter] = anchorsDefinedIn(page);
+                pageOfChapter[entry.chapter] = {anchorsDefinedIn(page), declaredCharset(page)};
             } catch (const book::BookError& error) {
                 findings.push_back(where + "chapter " + std::to_string(entry.chapter) +
                                    ": page data/" + std::to_string(entry.chapter) +
@@ -104,14 +159,24 @@ std::vector<std::string> checkBook(const std::string& bookFolder) {
                 continue;
             }
         }
-        const std::string anchor = cp1251ToUtf8(entry.anchor);
+        std::string anchor = cp1251ToUtf8(entry.anchor);
+        for (size_t nul = anchor.find('\0'); nul != std::string::npos; nul = anchor.find('\0')) {
+            anchor.replace(nul, 1, "\\0");
+        }
         if (entry.anchor.empty() || entry.anchor.front() != '#') {
             findings.push_back(where + "anchor line \"" + anchor + "\" does not start with \"#\"");
             continue;
         }
-        if (!anchorsOfChapter[entry.chapter].count(entry.anchor.substr(1))) {
-            findings.push_back(where + "anchor \"" + anchor + "\" is not defined in data/" +
-                               std::to_string(entry.chapter) + ".nvb");
+        const std::string pageFile = "data/" + std::to_string(entry.chapter) + ".nvb";
+        const ChapterPage& page = pageOfChapter[entry.chapter];
+        const std::string name = entry.anchor.substr(1);
+        if (!page.anchors.count(name)) {
+            findings.push_back(where + "anchor \"" + anchor + "\" is not defined in " + pageFile);
+            continue;
+        }
+        const std::string why = whyAnchorCannotLand(name, page, pageFile);
+        if (!why.empty()) {
+            findings.push_back(where + "anchor \"" + anchor + "\" " + why);
         }
     }
 

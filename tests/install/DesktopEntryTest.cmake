@@ -1,0 +1,61 @@
+# Installs the reader (BUILD_DIR, built) with prefixes other than the configured one, once
+# straight and once staged under DESTDIR, and checks that the desktop entry's Exec names the
+# program where it was installed.
+if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
+    set(temp "$ENV{TMPDIR}")
+else()
+    set(temp "/tmp")
+endif()
+string(RANDOM LENGTH 12 key)
+set(root "${temp}/varnel-install-${key}")
+file(MAKE_DIRECTORY "${root}")
+
+set(failures "")
+function(check_entry entry exec_line program)
+    if(NOT EXISTS "${entry}")
+        string(APPEND failures "no desktop entry at ${entry}\n")
+    else()
+        file(STRINGS "${entry}" exec REGEX "^Exec=")
+        if(NOT exec STREQUAL exec_line)
+            string(APPEND failures "${entry}: expected ${exec_line}, found ${exec}\n")
+        endif()
+    endif()
+    if(NOT EXISTS "${program}" OR IS_DIRECTORY "${program}")
+        string(APPEND failures "no program at ${program}\n")
+    endif()
+    set(failures "${failures}" PARENT_SCOPE)
+endfunction()
+
+function(install_reader prefix destdir)
+    if(destdir)
+        set(command ${CMAKE_COMMAND} -E env "DESTDIR=${destdir}")
+    else()
+        set(command ${CMAKE_COMMAND} -E env --unset=DESTDIR)
+    endif()
+    execute_process(COMMAND ${command} ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        file(REMOVE_RECURSE "${root}")
+        message(FATAL_ERROR "installing into ${destdir}${prefix} failed:\n${output}")
+    endif()
+endfunction()
+
+# A prefix with a space, "$" and "%", which the entry has to quote and escape:
+# "\\$" is a literal "$" inside a quoted argument, "%%" a literal "%".
+set(prefix "${root}/my apps $HOME 100%")
+install_reader("${prefix}" "")
+check_entry("${prefix}/share/applications/varnel.desktop"
+            "Exec=\"${root}/my apps \\\\$HOME 100%%/varnel/varnel\""
+            "${prefix}/varnel/varnel")
+
+# Staged: the files go below DESTDIR, the entry names the prefix alone.
+set(stage "${root}/stage")
+install_reader("/opt/Varnel reader" "${stage}")
+check_entry("${stage}/opt/Varnel reader/share/applications/varnel.desktop"
+            "Exec=\"/opt/Varnel reader/varnel/varnel\""
+            "${stage}/opt/Varnel reader/varnel/varnel")
+
+file(REMOVE_RECURSE "${root}")
+if(failures)
+    message(FATAL_ERROR "${failures}")
+endif()
