@@ -6,7 +6,6 @@
 #include "Scrambling.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace book {
@@ -54,7 +53,7 @@ void Book::deleteWorkingPage() const {
 }
 
 std::string readWholeFile(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file(openRegularFileForReading(path.c_str()));
     if (!file.isOpen()) {
         throwIoError(errno, path);
     }

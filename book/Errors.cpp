@@ -28,8 +28,23 @@ std::string InOutError::messageFor(int code) {
     }
 }
 
+namespace {
+
+// A whole line of any length would make a message box taller than the screen.
+std::string quoted(const std::string& text) {
+    if (text.size() <= kMaxQuotedLength) {
+        return text;
+    }
+    return text.substr(0, kMaxQuotedLength) + "\x85"; // "…" in the book's code page
+}
+
+} // namespace
+
 ConvertError::ConvertError(const std::string& text)
-    : BookError("'" + text + "' is not a valid integer value") {}
+    : BookError("'" + quoted(text) + "' is not a valid integer value") {}
+
+BookInUseError::BookInUseError()
+    : BookError("The book is already open in another window of the reader") {}
 
 ListIndexError::ListIndexError(int index)
     : BookError("List index out of bounds (" + std::to_string(index) + ")") {}
@@ -61,6 +76,7 @@ int ioCodeForErrno(int error, const std::string& path) {
     case EPERM:
     case EROFS:
     case EISDIR: // a folder where a file belongs can be neither read nor created
+    case EINVAL: // nor can a pipe or a device, which book files are never read from
         return kAccessDenied;
     case ENOSPC:
         return kDiskFull;

@@ -24,7 +24,10 @@ private:
     int code_;
 };
 
-// A text that had to be an integer was not one.
+// A text that had to be an integer was not one. At most its first kMaxQuotedLength
+// characters are quoted, followed by "…".
+inline constexpr size_t kMaxQuotedLength = 200;
+
 class ConvertError : public BookError {
 public:
     explicit ConvertError(const std::string& text);
@@ -34,6 +37,18 @@ public:
 class ListIndexError : public BookError {
 public:
     explicit ListIndexError(int index);
+};
+
+// The program's own folder cannot be found, and with it neither can the book.
+class ProgramFolderError : public BookError {
+public:
+    using BookError::BookError;
+};
+
+// Another reader has the book open: both would write the one working page.
+class BookInUseError : public BookError {
+public:
+    BookInUseError();
 };
 
 // The table of contents asks for more than the chapter table can hold.

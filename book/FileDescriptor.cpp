@@ -1,6 +1,8 @@
 #include "FileDescriptor.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace book {
@@ -31,6 +33,27 @@ bool writeAll(int descriptor, const void* bytes, size_t length) {
         length -= static_cast<size_t>(written);
     }
     return true;
+}
+
+int openRegularFileForReading(const char* path) {
+    // O_NONBLOCK: opening a pipe with no writer would wait here for good.
+    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (descriptor < 0) {
+        return -1;
+    }
+    struct stat info {};
+    int error = 0;
+    if (::fstat(descriptor, &info) != 0) {
+        error = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    }
+    if (error != 0) {
+        ::close(descriptor);
+        errno = error;
+        return -1;
+    }
+    return descriptor;
 }
 
 long readSome(int descriptor, void* bytes, size_t length) {

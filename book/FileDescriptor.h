@@ -24,6 +24,12 @@ private:
 // Writes every byte, going on after interruptions. False with errno set on a failure.
 bool writeAll(int descriptor, const void* bytes, size_t length);
 
+// Opens an existing file for reading without ever waiting on a pipe or a device, which
+// would hold the reader for good: anything but a regular file is refused. The descriptor,
+// or -1 with errno set (EISDIR for a folder, EINVAL for any other file that is not a
+// regular one).
+int openRegularFileForReading(const char* path);
+
 // Reads what is there, going on after interruptions: the count (0 at the end) or -1 with
 // errno set.
 long readSome(int descriptor, void* bytes, size_t length);

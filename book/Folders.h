@@ -7,7 +7,12 @@ namespace book {
 // The folder of a program file: its path with everything after the last "/" removed.
 std::string programFolderOf(const std::string& programPath);
 
-// The folder of the running program, ending in "/".
+// The folder of the program a link names, ending in "/". Raises a ProgramFolderError when
+// the link cannot be read or names no absolute path: taking the current folder instead
+// would read, and overwrite, whatever book happens to lie there.
+std::string programFolderFromLink(const std::string& link);
+
+// The folder of the running program, ending in "/"; see programFolderFromLink.
 std::string GetProgramFolder();
 
 // The book folder lies below the program folder.

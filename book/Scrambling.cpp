@@ -2,12 +2,12 @@
 
 #include "Errors.h"
 #include "FileDescriptor.h"
+#include "ReplacementFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace book {
@@ -64,20 +64,12 @@ std::string scramble(std::string_view plain) {
 }
 
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap) {
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) {
+    // Refused before the target is touched: a missing source, a folder, a pipe or a device.
+    FileDescriptor in(openRegularFileForReading(source.c_str()));
+    if (!in.isOpen()) {
         throwIoError(errno, source);
     }
-    // A folder opens like a file here but fails at the first read; refuse it before the
-    // working page is replaced, so the page shown last stays whole.
-    struct stat sourceInfo {};
-    if (::fstat(in.get(), &sourceInfo) == 0 && S_ISDIR(sourceInfo.st_mode)) {
-        throwIoError(EISDIR, source);
-    }
-    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (out.get() < 0) {
-        throwIoError(errno, target);
-    }
+    ReplacementFile out(target);
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Room in front of the block for the opening wrapper line, so it goes out with the
@@ -101,21 +93,19 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
         }
         const size_t text = descrambleInPlace(block, got);
         ended = text < got;
-        writeOrThrow(out.get(), pending, pendingLength + text, target);
+        writeOrThrow(out.descriptor(), pending, pendingLength + text, target);
         pending = block;
         pendingLength = 0;
     }
     if (pendingLength > 0) {
-        writeOrThrow(out.get(), pending, pendingLength, target);
+        writeOrThrow(out.descriptor(), pending, pendingLength, target);
     }
     if (wrap) {
-        writeOrThrow(out.get(), reinterpret_cast<const unsigned char*>(kWrapClose.data()),
+        writeOrThrow(out.descriptor(), reinterpret_cast<const unsigned char*>(kWrapClose.data()),
                      kWrapClose.size(), target);
     }
     in.closeNow();
-    if (out.closeNow() != 0) {
-        throwIoError(errno, target);
-    }
+    out.commit();
 }
 
 } // namespace book

@@ -25,7 +25,8 @@ std::string scramble(std::string_view plain);
 
 // Writes the plain text of the book file `source` to `target`, replacing it whole.
 // With `wrap`, the text is framed by an "<html>" line and an "</html>" line. The source
-// is opened first, so a missing source leaves the target as it was.
+// must be a regular file and is opened first; the target is replaced only once the new
+// text is complete. On any failure the target is as it was.
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap);
 
 } // namespace book

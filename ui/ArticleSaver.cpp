@@ -44,6 +44,9 @@ QString sourceReason(int error, const QByteArray& source) {
     if (error == ENOENT) {
         return QStringLiteral("the page to save, %1, is missing").arg(page);
     }
+    if (error == EISDIR || error == EINVAL) {
+        return QStringLiteral("the page to save, %1, is not a regular file").arg(page);
+    }
     return QStringLiteral("the page to save, %1, cannot be read: %2").arg(page, systemText(error));
 }
 
@@ -63,7 +66,7 @@ QString sourceReason(int error, const QByteArray& source) {
 } // namespace
 
 void copyToNewFile(const QByteArray& source, const QByteArray& target) {
-    book::FileDescriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
+    book::FileDescriptor in(book::openRegularFileForReading(source.constData()));
     if (in.get() < 0) {
         fail(target, sourceReason(errno, source));
     }

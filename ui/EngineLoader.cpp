@@ -3,11 +3,14 @@
 #include "ErrorDisplay.h"
 #include "SharedGlContext.h"
 
+#include "book/Folders.h"
+
+#include <QFile>
 #include <QPluginLoader>
 
 namespace {
 
-WebEngineModule* loadModule(const QString& modulePath) {
+WebEngineModule* loadModule(const QString& modulePath, const LocalFiles& allowed) {
     // The loader stays alive for the whole run: the module is never unloaded.
     static QPluginLoader* loader = nullptr;
     if (!loader) {
@@ -22,16 +25,25 @@ WebEngineModule* loadModule(const QString& modulePath) {
         loader = nullptr;
         throw WindowError(QStringLiteral("The web view cannot be started: %1").arg(reason));
     }
+    module->allowLocalFiles(allowed);
     return module;
 }
 
 } // namespace
 
-WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath) {
-    return [modulePath](QWidget* parent) {
+WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath,
+                                                const LocalFiles& allowed) {
+    return [modulePath, allowed](QWidget* parent) {
         ensureGlobalShareContext();
-        return std::unique_ptr<WebPageView>(loadModule(modulePath)->createView(parent));
+        return std::unique_ptr<WebPageView>(loadModule(modulePath, allowed)->createView(parent));
     };
+}
+
+LocalFiles pagesAllowedBeside(const QString& programFolder) {
+    const std::string bookFolder =
+        book::bookFolderOf(QFile::encodeName(programFolder).toStdString());
+    return {QFile::decodeName(QByteArray::fromStdString(bookFolder)),
+            programFolder + QStringLiteral("blank.htm")};
 }
 
 QString engineModulePathBeside(const QString& programFolder) {

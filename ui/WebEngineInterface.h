@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtPlugin>
 
 class QUrl;
@@ -15,12 +16,21 @@ public:
     virtual void load(const QUrl& url) = 0;
 };
 
+// The local files a page may read: everything below the book folder, and the reader's own
+// blank page. Paths end in "/" for a folder.
+struct LocalFiles {
+    QString bookFolder;
+    QString blankPage;
+};
+
 // What the engine module offers.
 class WebEngineModule {
 public:
     virtual ~WebEngineModule() = default;
+    // Said once, before the first view is made.
+    virtual void allowLocalFiles(const LocalFiles& allowed) = 0;
     virtual WebPageView* createView(QWidget* parent) = 0;
 };
 
-#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.0"
+#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.1"
 Q_DECLARE_INTERFACE(WebEngineModule, VarnelWebEngineModule_iid)

@@ -1,6 +1,7 @@
 // Varnel: a reader for one book of articles on programming algorithms.
 #include "Dialogs.h"
 #include "EngineLoader.h"
+#include "ReaderStart.h"
 #include "TForm1.h"
 
 #include "book/Folders.h"
@@ -20,12 +21,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnel/icon.png")));
 
-    const std::string programFolder = book::GetProgramFolder();
     QtDialogs dialogs;
+    const std::optional<ReaderStart> start = prepareReaderStart(dialogs, book::GetProgramFolder);
+    if (!start) {
+        return 1;
+    }
+    const QString programFolder =
+        QFile::decodeName(QByteArray::fromStdString(start->programFolder));
     TForm1 form(dialogs,
-                engineModuleViewFactory(engineModulePathBeside(
-                    QFile::decodeName(QByteArray::fromStdString(programFolder)))),
-                programFolder);
+                engineModuleViewFactory(engineModulePathBeside(programFolder),
+                                        pagesAllowedBeside(programFolder)),
+                start->programFolder);
     form.show();
     return QApplication::exec();
 }

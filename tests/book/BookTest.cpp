@@ -17,6 +17,39 @@ TEST(Folders, ProgramAndBookFolderFromProgramPath) {
     EXPECT_EQ(running.back(), '/');
 }
 
+TEST(Folders, ProgramFolderThatCannotBeFoundIsRefused) {
+    TempFolder folder;
+    const std::filesystem::path link = folder.path() / "exe";
+    const std::string longFolder = "/" + std::string(3000, 'f') + "/" + std::string(900, 'g') + "/";
+    const std::pair<std::string, std::string> table[] = {
+        // link target, program folder ("" when it must be refused)
+        {"/opt/books/varnel", "/opt/books/"},
+        {"/opt/books/varnel (deleted)", "/opt/books/"},
+        {longFolder + "varnel", longFolder},
+        {"varnel", ""},
+        {"books/varnel", ""},
+        {"", ""}, // no link at all
+    };
+    for (const auto& [target, expected] : table) {
+        std::filesystem::remove(link);
+        if (!target.empty()) {
+            std::filesystem::create_symlink(target, link);
+        }
+        try {
+            EXPECT_EQ(book::programFolderFromLink(link.string()), expected) << target;
+            EXPECT_FALSE(expected.empty()) << target;
+        } catch (const book::ProgramFolderError& error) {
+            EXPECT_TRUE(expected.empty()) << target;
+            EXPECT_EQ(std::string(error.what())
+                          .rfind("The reader cannot find its own folder, where its book lies: " +
+                                     link.string(),
+                                 0),
+                      0u)
+                << error.what();
+        }
+    }
+}
+
 TEST(Folders, BookPathsOfAProgramFolder) {
     book::Book reader;
     reader.fixFolders("/opt/books/");

@@ -100,20 +100,6 @@ TEST(Decoder, MissingTargetFolderIsInvalidFilename) {
     }
 }
 
-TEST(Decoder, FullDiskIsReported) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full on this machine";
-    }
-    TempFolder folder;
-    const auto source = folder.write("1.nvb", scrambled(std::string(300000, 'a')));
-    try {
-        decodeBookFile(source.string(), "/dev/full", true);
-        FAIL() << "writing to a full disk must fail";
-    } catch (const book::InOutError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
-    }
-}
-
 TEST(Decoder, FolderAsSourceLeavesWorkingPageWhole) {
     TempFolder folder;
     std::filesystem::create_directory(folder.path() / "3.nvb");

@@ -36,6 +36,7 @@ TEST(InOutError, ErrnoMapping) {
     EXPECT_EQ(book::ioCodeForErrno(EROFS, inExistingFolder), 5);
     EXPECT_EQ(book::ioCodeForErrno(ENOSPC, inExistingFolder), 101);
     EXPECT_EQ(book::ioCodeForErrno(EISDIR, inExistingFolder), 5);
+    EXPECT_EQ(book::ioCodeForErrno(EINVAL, inExistingFolder), 5);
     EXPECT_EQ(book::ioCodeForErrno(EIO, inExistingFolder), EIO);
 }
 

@@ -6,10 +6,14 @@
 
 #include "TempFolder.h"
 
+#include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -44,16 +48,6 @@ TEST_F(BookFaults, ReadOnlyBookFolderRefusesTheWorkingPage) {
     EXPECT_TRUE(reader.contents().items.empty());
 }
 
-TEST_F(BookFaults, DiskFullWhileWritingTheWorkingPage) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full on this machine";
-    }
-    reader.LoadContents();
-    std::filesystem::remove(reader.workingPagePath());
-    std::filesystem::create_symlink("/dev/full", reader.workingPagePath());
-    EXPECT_EQ(messageOf([&] { reader.OpenArticle(0); }), "Disk full");
-}
-
 TEST_F(BookFaults, ChapterFileThatIsAFolder) {
     reader.LoadContents();
     std::filesystem::remove(folder.path() / "data" / "1.nvb");
@@ -61,6 +55,174 @@ TEST_F(BookFaults, ChapterFileThatIsAFolder) {
     const std::string before = readFileBytes(reader.workingPagePath());
     EXPECT_EQ(messageOf([&] { reader.OpenArticle(0); }), "File access denied");
     EXPECT_EQ(readFileBytes(reader.workingPagePath()), before);
+}
+
+// Files no book should hold, or that someone else put in the book folder. None may make the
+// reader write through a link, wait on a pipe or a device, or lose the page it showed last.
+struct HostileBook {
+    const char* name;
+    enum Moment { BeforeLoading, BeforeOpening } moment;
+    std::function<void(const std::filesystem::path& program)> prepare;
+    std::string expectedMessage; // empty: the step succeeds
+};
+
+std::ostream& operator<<(std::ostream& out, const HostileBook& hostile) {
+    return out << hostile.name;
+}
+
+// While it lives, writing a file beyond `bytes` fails with EFBIG instead of killing us.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int);
+};
+
+std::optional<FileSizeLimit> fileSizeLimit; // for the step under test only
+
+const std::string kPrivateText = "somebody's private notes";
+const std::string kContentsText = "[vkladka]\n1\nOne\n1";
+
+void linkWorkingPageTo(const std::filesystem::path& program, const std::filesystem::path& to) {
+    std::filesystem::create_symlink(to, program / "data" / "vaxilog.htm");
+}
+
+void makeFifo(const std::filesystem::path& file) {
+    std::filesystem::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+}
+
+void replaceWithLink(const std::filesystem::path& file, const std::filesystem::path& to) {
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink(to, file);
+}
+
+class HostileBooks : public ::testing::TestWithParam<HostileBook> {
+protected:
+    void SetUp() override {
+        ::alarm(30); // a reader that waits on a pipe fails here instead of hanging the run
+        folder.write("data.nvb", scrambled(kContentsText));
+        folder.write("data/1.nvb", scrambled(std::string(300000, 'c')));
+        folder.write("private.txt", kPrivateText);
+        reader.fixFolders(folder.folder());
+    }
+    void TearDown() override {
+        fileSizeLimit.reset();
+        ::alarm(0);
+    }
+
+    std::vector<std::string> leftOvers() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "data")) {
+            const std::string name = entry.path().filename().string();
+            if (name != "1.nvb" && name != "vaxilog.htm") {
+                names.push_back(name);
+            }
+        }
+        return names;
+    }
+
+    TempFolder folder;
+    book::Book reader;
+};
+
+TEST_P(HostileBooks, NothingOutsideIsWrittenAndThePageShownLastStays) {
+    const HostileBook& hostile = GetParam();
+    const auto workingPage = folder.path() / "data" / "vaxilog.htm";
+    if (hostile.moment == HostileBook::BeforeOpening) {
+        reader.LoadContents();
+    }
+    hostile.prepare(folder.path());
+    const std::string message = messageOf([&] {
+        if (hostile.moment == HostileBook::BeforeLoading) {
+            reader.LoadContents();
+        } else {
+            reader.OpenArticle(0);
+        }
+    });
+    fileSizeLimit.reset();
+
+    EXPECT_EQ(message, hostile.expectedMessage);
+    EXPECT_EQ(readFileBytes(folder.path() / "private.txt"), kPrivateText);
+    EXPECT_EQ(leftOvers(), std::vector<std::string>());
+    if (hostile.moment == HostileBook::BeforeLoading && !message.empty()) {
+        EXPECT_FALSE(
+            std::filesystem::is_regular_file(std::filesystem::symlink_status(workingPage)));
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(workingPage)));
+    const bool opened = hostile.moment == HostileBook::BeforeOpening && message.empty();
+    EXPECT_EQ(readFileBytes(workingPage),
+              opened ? "<html>\r\n" + std::string(300000, 'c') + "</html>\r\n" : kContentsText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileBooks,
+    ::testing::Values(
+        HostileBook{
+            "WorkingPageLinkedToAPrivateFile", HostileBook::BeforeLoading,
+            [](const auto& program) { linkWorkingPageTo(program, program / "private.txt"); }, ""},
+        HostileBook{"WorkingPageLinkedToTheContentsFile", HostileBook::BeforeLoading,
+                    [](const auto& program) { linkWorkingPageTo(program, "../data.nvb"); }, ""},
+        HostileBook{"WorkingPageLinkedBeforeOpening", HostileBook::BeforeOpening,
+                    [](const auto& program) {
+                        replaceWithLink(program / "data" / "vaxilog.htm", program / "private.txt");
+                    },
+                    ""},
+        HostileBook{"WorkingPageLinkedNowhere", HostileBook::BeforeLoading,
+                    [](const auto& program) { linkWorkingPageTo(program, program / "gone"); }, ""},
+        HostileBook{"WorkingPageIsAPipe", HostileBook::BeforeLoading,
+                    [](const auto& program) { makeFifo(program / "data" / "vaxilog.htm"); }, ""},
+        HostileBook{"WorkingPageLinkedToADevice", HostileBook::BeforeLoading,
+                    [](const auto& program) { linkWorkingPageTo(program, "/dev/null"); }, ""},
+        HostileBook{"ContentsFileIsAPipe", HostileBook::BeforeLoading,
+                    [](const auto& program) { makeFifo(program / "data.nvb"); },
+                    "File access denied"},
+        HostileBook{"ContentsFileLinkedToADevice", HostileBook::BeforeLoading,
+                    [](const auto& program) { replaceWithLink(program / "data.nvb", "/dev/zero"); },
+                    "File access denied"},
+        HostileBook{"ChapterFileIsAPipe", HostileBook::BeforeOpening,
+                    [](const auto& program) { makeFifo(program / "data" / "1.nvb"); },
+                    "File access denied"},
+        HostileBook{
+            "ChapterFileLinkedToEndlessZeros", HostileBook::BeforeOpening,
+            [](const auto& program) { replaceWithLink(program / "data" / "1.nvb", "/dev/zero"); },
+            "File access denied"},
+        HostileBook{"ChapterFileLinkedToAFolder", HostileBook::BeforeOpening,
+                    [](const auto& program) { replaceWithLink(program / "data" / "1.nvb", "/"); },
+                    "File access denied"},
+        HostileBook{"ChapterFileLinkedToAPrivateFile", HostileBook::BeforeOpening,
+                    [](const auto& program) {
+                        // A link to a regular file is a chapter like any other (books may be
+                        // shipped with links); only its bytes are read.
+                        std::filesystem::rename(program / "data" / "1.nvb", program / "1.nvb");
+                        replaceWithLink(program / "data" / "1.nvb", program / "1.nvb");
+                    },
+                    ""},
+        // A full disk, or a file size limit, half-way through the chapter.
+        HostileBook{"WorkingPageCannotGrow", HostileBook::BeforeOpening,
+                    [](const auto&) { fileSizeLimit.emplace(4096); }, "I/O error 27"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BookFaults, ClosingRemovesALinkAndNotWhatItNames) {
+    folder.write("private.txt", kPrivateText);
+    replaceWithLink(reader.workingPagePath(), folder.path() / "private.txt");
+    reader.deleteWorkingPage();
+    EXPECT_FALSE(
+        std::filesystem::exists(std::filesystem::symlink_status(reader.workingPagePath())));
+    EXPECT_EQ(readFileBytes(folder.path() / "private.txt"), kPrivateText);
 }
 
 TEST(ContentsFaults, MillionLinesLoadInFull) {

@@ -47,4 +47,20 @@ TEST(StrToInt, RaisesConvertErrorQuotingTheText) {
     }
 }
 
+TEST(StrToInt, QuotesAtMostTwoHundredCharactersOfAHugeLine) {
+    const std::pair<std::string, std::string> table[] = {
+        {std::string(200, 'x'), std::string(200, 'x')},
+        {std::string(201, 'x'), std::string(200, 'x') + "\x85"}, // "…" in windows-1251
+        {std::string(100000, '\xC0'), std::string(200, '\xC0') + "\x85"},
+    };
+    for (const auto& [line, quoted] : table) {
+        try {
+            book::StrToInt(line);
+            FAIL();
+        } catch (const book::ConvertError& error) {
+            EXPECT_EQ(error.what(), "'" + quoted + "' is not a valid integer value") << line.size();
+        }
+    }
+}
+
 } // namespace

@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -42,7 +44,9 @@ protected:
         folder.write("data/2.nvb", scrambled(chapterPage("second", "deep")));
         folder.write("data/3.nvb", scrambled(chapterPage("third", kAwkwardAnchor)));
         form = std::make_unique<TForm1>(
-            dialogs, engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE)),
+            dialogs,
+            engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
+                                    pagesAllowedBeside(QString::fromStdString(folder.folder()))),
             folder.folder());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -128,6 +132,118 @@ TEST_F(RealEngine, AnchorWithSlashQueryPercentHashAndCyrillicLands) {
     EXPECT_EQ(evaluate("decodeURIComponent(location.hash)"),
               QStringLiteral("#graphs/dfs?сорт=%41 #2"));
     EXPECT_TRUE(scrolledToArticle());
+}
+
+// A chapter page that tries what no book page may do, beside files a book of real web
+// pages uses: a style sheet, a script, a picture and an SVG.
+class HostilePage : public RealEngine {
+protected:
+    void SetUp() override {
+        const QString secretFile = QString::fromStdString(folder.folder()) + "private.txt";
+        folder.write("private.txt", kSecret);
+        const std::string secret = QUrl::fromLocalFile(secretFile).toString().toStdString();
+        folder.write("data/style.css", "body { color: rgb(1, 2, 3) }");
+        folder.write("data/script.js", "window.scriptLoaded = true;");
+        folder.write("data/pic.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='20' "
+                                     "height='10'><rect width='20' height='10'/></svg>");
+        QImage picture(12, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        ASSERT_TRUE(picture.save(QString::fromStdString(folder.folder()) + "data/pic.png"));
+        const std::string page =
+            "<head><title>hostile</title><link rel=stylesheet href='style.css'>"
+            "<script src='script.js'></script></head><body><p>text to copy</p>"
+            "<img id=pic src='pic.png'><img id=svg src='pic.svg'>"
+            "<iframe id=frame src='" +
+            secret +
+            "'></iframe><script>"
+            "window.results = {};"
+            "fetch('" +
+            secret +
+            "').then(r => r.text()).then(t => results.fetch = t,"
+            "  e => results.fetch = 'refused');"
+            "try { const x = new XMLHttpRequest(); x.open('GET', '" +
+            secret +
+            "', false);"
+            "  x.send(); results.xhr = x.responseText; } catch (e) { results.xhr = 'refused'; }"
+            "results.window = String(window.open('pic.svg') === null);"
+            "</script></body>";
+        RealEngine::SetUp();
+        folder.write("data/1.nvb", scrambled(page));
+    }
+
+    QString frameText() {
+        return evaluate("(() => { try { const d = document.getElementById('frame')"
+                        ".contentDocument; return d ? d.body.innerText : 'none'; }"
+                        " catch (e) { return 'refused'; } })()");
+    }
+
+    static constexpr const char* kSecret = "the private notes of somebody";
+};
+
+TEST_F(HostilePage, ReadsNoFileOutsideItsBookAndStillLoadsItsOwn) {
+    openAndWait(0);
+    ASSERT_TRUE(waitUntil(
+        [this] { return evaluate("String(window.results.fetch)") != "undefined"; }, 10000));
+    EXPECT_NE(evaluate("results.fetch"), kSecret);
+    EXPECT_NE(evaluate("results.xhr"), kSecret);
+    EXPECT_FALSE(frameText().contains(kSecret));
+    EXPECT_EQ(evaluate("results.window"), "true") << "a script opened a window";
+
+    EXPECT_EQ(evaluate("String(window.scriptLoaded)"), "true");
+    EXPECT_EQ(evaluate("getComputedStyle(document.body).color"), "rgb(1, 2, 3)");
+    EXPECT_TRUE(waitUntil(
+        [this] { return evaluate("String(document.getElementById('pic').naturalWidth)") == "12"; },
+        10000));
+    EXPECT_TRUE(waitUntil(
+        [this] { return evaluate("String(document.getElementById('svg').naturalWidth)") == "20"; },
+        10000));
+}
+
+TEST_F(HostilePage, ContextMenuOffersOnlyWhatWorksOnARewrittenPage) {
+    openAndWait(0);
+    QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
+    const QWebEnginePage* page = view->page();
+    auto offered = [&] {
+        QWidget* surface = view->focusProxy();
+        QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(20, 20));
+        QStringList texts;
+        if (!waitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 10000)) {
+            return texts;
+        }
+        QWidget* menu = QApplication::activePopupWidget();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                texts << action->text();
+            }
+        }
+        menu->close();
+        return texts;
+    };
+    const QString copy = page->action(QWebEnginePage::Copy)->text();
+    const QString selectAll = page->action(QWebEnginePage::SelectAll)->text();
+
+    EXPECT_EQ(offered(), QStringList{selectAll}) << "on the page, nothing selected";
+    evaluate("getSelection().selectAllChildren(document.querySelector('p')); 'ok'");
+    EXPECT_EQ(offered(), (QStringList{copy, selectAll})) << "on selected text";
+}
+
+TEST_F(RealEngine, ARendererThatDiesLeavesAWordAndTheNextDoubleClickShowsItsPage) {
+    openAndWait(1);
+    QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
+    const qint64 renderer = view->page()->renderProcessPid();
+    ASSERT_GT(renderer, 0);
+    ::kill(static_cast<pid_t>(renderer), SIGKILL);
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return view->page()->renderProcessPid() != renderer &&
+                   evaluate("document.body ? document.body.innerText : ''")
+                       .contains("This page has stopped");
+        },
+        30000));
+    form->Button4Click();
+    openAndWait(4);
+    EXPECT_EQ(evaluate("document.title"), "second");
+    EXPECT_EQ(evaluate("location.hash"), "#deep");
 }
 
 } // namespace

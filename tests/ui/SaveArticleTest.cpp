@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Failures show texts, not their bytes.
@@ -187,14 +188,20 @@ INSTANTIATE_TEST_SUITE_P(
                         std::filesystem::remove(book.path() / "data" / "vaxilog.htm");
                     },
                     "notes", "the page to save, %1data/vaxilog.htm, is missing"},
-        // The target is made before reading fails, and must go again.
-        FailureCase{"WorkingPageUnreadable",
+        FailureCase{"WorkingPageIsAFolder",
                     [](const TempFolder& book, const TempFolder&) {
                         std::filesystem::remove(book.path() / "data" / "vaxilog.htm");
                         std::filesystem::create_directory(book.path() / "data" / "vaxilog.htm");
                     },
-                    "notes",
-                    "the page to save, %1data/vaxilog.htm, cannot be read: Is a directory"}),
+                    "notes", "the page to save, %1data/vaxilog.htm, is not a regular file"},
+        // Reading a pipe nobody writes to would wait for good.
+        FailureCase{"WorkingPageIsAPipe",
+                    [](const TempFolder& book, const TempFolder&) {
+                        const auto page = book.path() / "data" / "vaxilog.htm";
+                        std::filesystem::remove(page);
+                        ::mkfifo(page.c_str(), 0600);
+                    },
+                    "notes", "the page to save, %1data/vaxilog.htm, is not a regular file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Saving, DialogIsKeptWithItsSettingsAndTheNameChosenLast) {

@@ -75,11 +75,15 @@ TEST(WaylandClient, ListsOpensAnArticleMinimisesAndClosesCleanly) {
     const fs::path workingPage = folder.path() / "data" / "vaxilog.htm";
 
     RecordingDialogs dialogs;
-    TForm1 form(dialogs, engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE)),
-                folder.folder());
+    TForm1 form(
+        dialogs,
+        engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
+                                pagesAllowedBeside(QString::fromStdString(folder.folder()))),
+        folder.folder());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.size(), QSize(chrome::WindowFrame::DesignWidth, chrome::WindowFrame::DesignHeight));
+    EXPECT_EQ(form.size(),
+              QSize(chrome::WindowFrame::DesignWidth, chrome::WindowFrame::DesignHeight));
 
     // The contents list, as loaded from the book (articles are indented).
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();

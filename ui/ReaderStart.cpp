@@ -1,0 +1,39 @@
+#include "ReaderStart.h"
+
+#include "ErrorDisplay.h"
+
+#include "book/Folders.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Qt names files in UTF-8; a folder name that is not would reach the web view as another
+// name, and neither the engine module nor any page would be found.
+void requireUtf8Name(const std::string& folder) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString name = utf8.decode(QByteArrayView(folder.data(), qsizetype(folder.size())));
+    if (utf8.hasError()) {
+        throw WindowError(QStringLiteral("The reader cannot show its pages from the folder "
+                                         "\"%1\": the folder's name is not valid UTF-8. Rename "
+                                         "the folder or move the reader to another one")
+                              .arg(name));
+    }
+}
+
+} // namespace
+
+std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
+                                              const std::function<std::string()>& findFolder) {
+    std::optional<ReaderStart> start;
+    runGuarded(dialogs, [&] {
+        ReaderStart ready;
+        ready.programFolder = findFolder();
+        requireUtf8Name(ready.programFolder);
+        ready.bookLock =
+            std::make_unique<book::SingleReaderLock>(book::bookFolderOf(ready.programFolder));
+        start = std::move(ready);
+    });
+    return start;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include "book/SingleReaderLock.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+// What the reader needs before its window is made: its own folder, under a name the web view
+// can be given, and its book to itself for as long as this lives.
+struct ReaderStart {
+    std::string programFolder;
+    std::unique_ptr<book::SingleReaderLock> bookLock;
+};
+
+// Finds the program folder and locks its book. When the reader must not start, shows why
+// in the default error display and returns nothing; the book folder is left untouched.
+std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
+                                              const std::function<std::string()>& findFolder);
