@@ -27,6 +27,8 @@ QString discountAsSeen(const QString& text, const QString& percent) {
 
 void exposeReaderWindow(TForm1& form) {
     accessibility::exposeAs(&form, QAccessible::Window);
+    // Qt would name the window by its icon text while it is minimised; it has none.
+    form.setAccessibleName(form.windowTitle());
 
     // Moving and resizing are the window manager's to offer, not ours.
     chrome::WindowFrame& frame = form.frame();
