@@ -30,6 +30,13 @@ int ContentsListBox::selectedIndex() const {
     return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
+void ContentsListBox::openItem(int row) {
+    setCurrentRow(row);
+    if (doubleClick_) {
+        doubleClick_();
+    }
+}
+
 void ContentsListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (doubleClick_) {

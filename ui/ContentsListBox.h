@@ -12,6 +12,8 @@ public:
     void onDoubleClick(std::function<void()> handler) { doubleClick_ = std::move(handler); }
     // The index of the selected item, or -1 when none is selected.
     int selectedIndex() const;
+    // What a double click on the item at `row` does: selects it and runs the handler.
+    void openItem(int row);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "Accessibility.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,6 +60,7 @@ void makeLink(QLabel* label, std::function<void()> handler) {
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
+    accessibility::exposeAs(label, QAccessible::Link, handler);
     label->installEventFilter(new LinkClick(label, std::move(handler)));
 }
 

@@ -3,6 +3,7 @@
 #include "ArticleSaver.h"
 #include "ErrorDisplay.h"
 #include "LinkLabel.h"
+#include "ReaderWindowAccessibility.h"
 #include "SidePanel.h"
 #include "SiteAddresses.h"
 
@@ -97,6 +98,7 @@ TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
     Button1->setFocus();
 
     frame_->raiseCaptionButtons();
+    exposeReaderWindow(*this);
     placeCentredOnDesktop();
     FormCreate(programFolder);
 }

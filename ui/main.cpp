@@ -1,4 +1,5 @@
 // Varnel: a reader for one book of articles on programming algorithms.
+#include "Accessibility.h"
 #include "Dialogs.h"
 #include "EngineLoader.h"
 #include "ReaderStart.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("varnel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnel/icon.png")));
+    accessibility::installReaderFactory();
 
     QtDialogs dialogs;
     const std::optional<ReaderStart> start = prepareReaderStart(dialogs, book::GetProgramFolder);
