@@ -1,9 +1,9 @@
 #include "Book.h"
 
 #include "Errors.h"
-#include "FileDescriptor.h"
 #include "Folders.h"
 #include "Scrambling.h"
+#include "fileio/FileDescriptor.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -53,22 +53,11 @@ void Book::deleteWorkingPage() const {
 }
 
 std::string readWholeFile(const std::string& path) {
-    FileDescriptor file(openRegularFileForReading(path.c_str()));
-    if (!file.isOpen()) {
-        throwIoError(errno, path);
-    }
     std::string text;
-    char block[64 * 1024];
-    for (;;) {
-        const long got = readSome(file.get(), block, sizeof block);
-        if (got < 0) {
-            throwIoError(errno, path);
-        }
-        if (got == 0) {
-            return text;
-        }
-        text.append(block, static_cast<size_t>(got));
+    if (const int error = fileio::readWholeFile(path, text)) {
+        throwIoError(error, path);
     }
+    return text;
 }
 
 } // namespace book

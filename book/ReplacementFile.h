@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDescriptor.h"
+#include "fileio/FileDescriptor.h"
 
 #include <string>
 
@@ -27,7 +27,7 @@ public:
 private:
     std::string target_;
     std::string path_;
-    FileDescriptor file_;
+    fileio::FileDescriptor file_;
     bool committed_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "Scrambling.h"
 
 #include "Errors.h"
-#include "FileDescriptor.h"
 #include "ReplacementFile.h"
+#include "fileio/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,13 +27,13 @@ void xorBlock(unsigned char* bytes, size_t length) {
 
 void writeOrThrow(int descriptor, const unsigned char* bytes, size_t length,
                   const std::string& path) {
-    if (!writeAll(descriptor, bytes, length)) {
+    if (!fileio::writeAll(descriptor, bytes, length)) {
         throwIoError(errno, path);
     }
 }
 
 size_t readOrThrow(int descriptor, unsigned char* bytes, size_t length, const std::string& path) {
-    const long got = readSome(descriptor, bytes, length);
+    const long got = fileio::readSome(descriptor, bytes, length);
     if (got < 0) {
         throwIoError(errno, path);
     }
@@ -65,7 +65,7 @@ std::string scramble(std::string_view plain) {
 
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap) {
     // Refused before the target is touched: a missing source, a folder, a pipe or a device.
-    FileDescriptor in(openRegularFileForReading(source.c_str()));
+    fileio::FileDescriptor in(fileio::openRegularFileForReading(source.c_str()));
     if (!in.isOpen()) {
         throwIoError(errno, source);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDescriptor.h"
+#include "fileio/FileDescriptor.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ public:
     bool locked() const { return folder_.isOpen(); }
 
 private:
-    FileDescriptor folder_;
+    fileio::FileDescriptor folder_;
 };
 
 } // namespace book

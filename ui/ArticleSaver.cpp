@@ -2,7 +2,7 @@
 
 #include "ErrorDisplay.h"
 
-#include "book/FileDescriptor.h"
+#include "fileio/FileDescriptor.h"
 
 #include <QFile>
 #include <cerrno>
@@ -56,7 +56,7 @@ QString sourceReason(int error, const QByteArray& source) {
 }
 
 // The target is ours once created, so a failure may remove it.
-[[noreturn]] void abandon(book::FileDescriptor& out, const QByteArray& target,
+[[noreturn]] void abandon(fileio::FileDescriptor& out, const QByteArray& target,
                           const QString& reason) {
     out.closeNow();
     ::unlink(target.constData());
@@ -66,29 +66,23 @@ QString sourceReason(int error, const QByteArray& source) {
 } // namespace
 
 void copyToNewFile(const QByteArray& source, const QByteArray& target) {
-    book::FileDescriptor in(book::openRegularFileForReading(source.constData()));
+    fileio::FileDescriptor in(fileio::openRegularFileForReading(source.constData()));
     if (in.get() < 0) {
         fail(target, sourceReason(errno, source));
     }
     // O_EXCL: the check for an existing file and the creation are one step.
-    book::FileDescriptor out(
+    fileio::FileDescriptor out(
         ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0) {
         fail(target, targetReason(errno));
     }
 
-    char block[64 * 1024];
-    for (;;) {
-        const long got = book::readSome(in.get(), block, sizeof block);
-        if (got < 0) {
-            abandon(out, target, sourceReason(errno, source));
-        }
-        if (got == 0) {
-            break;
-        }
-        if (!book::writeAll(out.get(), block, static_cast<size_t>(got))) {
-            abandon(out, target, targetReason(errno));
-        }
+    const fileio::CopyResult copied = fileio::copyAll(in.get(), out.get());
+    if (copied.step == fileio::CopyResult::Reading) {
+        abandon(out, target, sourceReason(copied.error, source));
+    }
+    if (copied.step == fileio::CopyResult::Writing) {
+        abandon(out, target, targetReason(copied.error));
     }
     if (out.closeNow() != 0) {
         const int error = errno;

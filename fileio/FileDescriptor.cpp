@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace book {
+namespace fileio {
 
 FileDescriptor::~FileDescriptor() {
     if (descriptor_ >= 0) {
@@ -65,4 +65,45 @@ long readSome(int descriptor, void* bytes, size_t length) {
     }
 }
 
-} // namespace book
+int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take) {
+    char block[64 * 1024];
+    for (;;) {
+        const long got = readSome(descriptor, block, sizeof block);
+        if (got < 0) {
+            return errno;
+        }
+        if (got == 0) {
+            return 0;
+        }
+        if (const int stop = take(block, static_cast<size_t>(got))) {
+            return stop;
+        }
+    }
+}
+
+int readWholeFile(const std::string& path, std::string& text) {
+    FileDescriptor file(openRegularFileForReading(path.c_str()));
+    if (!file.isOpen()) {
+        return errno;
+    }
+    return readInBlocks(file.get(), [&text](const char* bytes, size_t length) {
+        text.append(bytes, length);
+        return 0;
+    });
+}
+
+CopyResult copyAll(int from, int to) {
+    int writeError = 0;
+    const int error = readInBlocks(from, [&](const char* bytes, size_t length) {
+        if (!writeAll(to, bytes, length)) {
+            writeError = errno;
+        }
+        return writeError;
+    });
+    if (writeError != 0) {
+        return {CopyResult::Writing, writeError};
+    }
+    return error == 0 ? CopyResult{} : CopyResult{CopyResult::Reading, error};
+}
+
+} // namespace fileio

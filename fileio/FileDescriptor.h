@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <string>
 
-namespace book {
+namespace fileio {
 
 // An open file descriptor, closed on every way out.
 class FileDescriptor {
@@ -34,4 +36,21 @@ int openRegularFileForReading(const char* path);
 // errno set.
 long readSome(int descriptor, void* bytes, size_t length);
 
-} // namespace book
+// Reads `descriptor` to its end a block at a time, handing each block to `take`. Returns 0,
+// the errno of a read that failed, or the first non-zero value `take` returns, which ends
+// the reading there.
+int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take);
+
+// The whole of a regular file, appended to `text`: 0, or the errno of what failed.
+int readWholeFile(const std::string& path, std::string& text);
+
+// What stopped a copy: nothing, reading the source, or writing the target.
+struct CopyResult {
+    enum Step { Done, Reading, Writing } step = Done;
+    int error = 0;
+};
+
+// Copies `from` to its end into `to`.
+CopyResult copyAll(int from, int to);
+
+} // namespace fileio
