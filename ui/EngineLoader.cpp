@@ -1,11 +1,11 @@
 #include "EngineLoader.h"
 
+#include "BookText.h"
 #include "ErrorDisplay.h"
 #include "SharedGlContext.h"
 
 #include "book/Folders.h"
 
-#include <QFile>
 #include <QPluginLoader>
 
 namespace {
@@ -40,10 +40,8 @@ WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath,
 }
 
 LocalFiles pagesAllowedBeside(const QString& programFolder) {
-    const std::string bookFolder =
-        book::bookFolderOf(QFile::encodeName(programFolder).toStdString());
-    return {QFile::decodeName(QByteArray::fromStdString(bookFolder)),
-            programFolder + QStringLiteral("blank.htm")};
+    const std::string bookFolder = book::bookFolderOf(nativePath(programFolder));
+    return {pathFromNative(bookFolder), programFolder + QStringLiteral("blank.htm")};
 }
 
 QString engineModulePathBeside(const QString& programFolder) {

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "ArticleSaver.h"
+#include "BookText.h"
 #include "ErrorDisplay.h"
 #include "LinkLabel.h"
 #include "ReaderWindowAccessibility.h"
@@ -206,8 +207,7 @@ void TForm1::showListAfterLoad() {
 
 PageAddress TForm1::pageAddress() const {
     // The folder is in the file system's encoding, the anchor in the book's.
-    return {QFile::decodeName(QByteArray::fromStdString(book_.workingPagePath())),
-            textFromBookCodePage(book_.currentAnchor())};
+    return {pathFromNative(book_.workingPagePath()), textFromBookCodePage(book_.currentAnchor())};
 }
 
 void TForm1::navigateAndHideList(const PageAddress& address) {
@@ -266,8 +266,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 void TForm1::startWebEngine() {
     WebBrowser1->warmUp(
-        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(book_.programFolder())) +
-                            QStringLiteral("blank.htm")));
+        QUrl::fromLocalFile(pathFromNative(book_.programFolder()) + QStringLiteral("blank.htm")));
 }
 
 // Saving.
@@ -305,7 +304,7 @@ QFileDialog& TForm1::saveDialog() {
 
 void TForm1::Button3Click() {
     runGuarded(dialogs_, [this] {
-        const QString bookFolder = QFile::decodeName(QByteArray::fromStdString(book_.bookFolder()));
+        const QString bookFolder = pathFromNative(book_.bookFolder());
         dialogs_.showMessage(kSaveWarning + bookFolder + QLatin1Char('!'), Dialogs::Icon::None);
 
         QFileDialog& dialog = saveDialog();

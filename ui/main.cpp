@@ -1,5 +1,6 @@
 // Varnel: a reader for one book of articles on programming algorithms.
 #include "Accessibility.h"
+#include "BookText.h"
 #include "Dialogs.h"
 #include "EngineLoader.h"
 #include "ReaderStart.h"
@@ -8,7 +9,6 @@
 #include "book/Folders.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <unistd.h>
 
@@ -28,8 +28,7 @@ int main(int argc, char** argv) {
     if (!start) {
         return 1;
     }
-    const QString programFolder =
-        QFile::decodeName(QByteArray::fromStdString(start->programFolder));
+    const QString programFolder = pathFromNative(start->programFolder);
     TForm1 form(dialogs,
                 engineModuleViewFactory(engineModulePathBeside(programFolder),
                                         pagesAllowedBeside(programFolder)),

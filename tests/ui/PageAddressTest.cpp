@@ -1,4 +1,5 @@
 #include "ui/PageAddress.h"
+#include "ui/BookText.h"
 #include "ui/ErrorDisplay.h"
 
 #include <gtest/gtest.h>
