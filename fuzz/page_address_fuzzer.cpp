@@ -1,7 +1,7 @@
 // Page address to URL on any text: either a valid URL or the window's own error. The
 // input is the location, then a NUL, then the anchor.
-#include "ui/ErrorDisplay.h"
-#include "ui/PageAddress.h"
+#include "browser/PageAddress.h"
+#include "browser/WindowError.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,8 +4,6 @@
 
 #include "book/Errors.h"
 
-WindowError::WindowError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
 void showErrorMessage(Dialogs& dialogs, const QString& message) {
     // The rule looks at the last character; UTF-8 keeps every non-ASCII character's last
     // byte above ".", so the shared byte-wise rule gives the same answer.

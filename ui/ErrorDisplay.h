@@ -2,15 +2,11 @@
 
 #include "Dialogs.h"
 
+#include "browser/WindowError.h"
+
 #include <QString>
 #include <exception>
 #include <stdexcept>
-
-// A failure of the window itself (the web view, saving), with a message for the user.
-class WindowError : public std::runtime_error {
-public:
-    explicit WindowError(const QString& message);
-};
 
 // Shows a message the way every error is shown: application title, stop icon, one OK,
 // and a full stop added when the last character sorts above ".".

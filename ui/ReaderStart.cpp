@@ -1,6 +1,9 @@
 #include "ReaderStart.h"
 
+#include "BookText.h"
 #include "ErrorDisplay.h"
+
+#include "browser/WebBrowser.h"
 
 #include "book/Folders.h"
 
@@ -36,4 +39,9 @@ std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
         start = std::move(ready);
     });
     return start;
+}
+
+BookPages bookPagesBeside(const QString& programFolder) {
+    const std::string bookFolder = book::bookFolderOf(nativePath(programFolder));
+    return {{pathFromNative(bookFolder), blankPageBeside(programFolder)}, kBookCodePage};
 }

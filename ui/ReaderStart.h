@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 
+#include "browser/WebEngineInterface.h"
+
 #include "book/SingleReaderLock.h"
 
 #include <functional>
@@ -20,3 +22,7 @@ struct ReaderStart {
 // in the default error display and returns nothing; the book folder is left untouched.
 std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
                                               const std::function<std::string()>& findFolder);
+
+// How the pages of the book beside `programFolder` are read, and what they may reach: the
+// book folder and the reader's own blank page.
+BookPages bookPagesBeside(const QString& programFolder);

@@ -266,7 +266,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 void TForm1::startWebEngine() {
     WebBrowser1->warmUp(
-        QUrl::fromLocalFile(pathFromNative(book_.programFolder()) + QStringLiteral("blank.htm")));
+        QUrl::fromLocalFile(blankPageBeside(pathFromNative(book_.programFolder()))));
 }
 
 // Saving.

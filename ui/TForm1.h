@@ -2,7 +2,7 @@
 
 #include "ContentsListBox.h"
 #include "Dialogs.h"
-#include "WebBrowser.h"
+#include "browser/WebBrowser.h"
 
 #include "book/Book.h"
 #include "chrome/Anchors.h"

@@ -2,9 +2,10 @@
 #include "Accessibility.h"
 #include "BookText.h"
 #include "Dialogs.h"
-#include "EngineLoader.h"
 #include "ReaderStart.h"
 #include "TForm1.h"
+
+#include "browser/EngineLoader.h"
 
 #include "book/Folders.h"
 
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     const QString programFolder = pathFromNative(start->programFolder);
     TForm1 form(dialogs,
                 engineModuleViewFactory(engineModulePathBeside(programFolder),
-                                        pagesAllowedBeside(programFolder)),
+                                        bookPagesBeside(programFolder)),
                 start->programFolder);
     form.show();
     return QApplication::exec();

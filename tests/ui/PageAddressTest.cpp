@@ -1,4 +1,4 @@
-#include "ui/PageAddress.h"
+#include "browser/PageAddress.h"
 #include "ui/BookText.h"
 #include "ui/ErrorDisplay.h"
 

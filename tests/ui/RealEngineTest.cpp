@@ -2,7 +2,8 @@
 // their anchors, and a rewritten working page is read afresh.
 #include "UiTestSupport.h"
 
-#include "ui/EngineLoader.h"
+#include "browser/EngineLoader.h"
+#include "ui/ReaderStart.h"
 #include "ui/TForm1.h"
 
 #include "TempFolder.h"
@@ -46,7 +47,7 @@ protected:
         form = std::make_unique<TForm1>(
             dialogs,
             engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
-                                    pagesAllowedBeside(QString::fromStdString(folder.folder()))),
+                                    bookPagesBeside(QString::fromStdString(folder.folder()))),
             folder.folder());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

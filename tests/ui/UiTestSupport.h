@@ -1,7 +1,7 @@
 #pragma once
 
+#include "browser/WebBrowser.h"
 #include "ui/Dialogs.h"
-#include "ui/WebBrowser.h"
 
 #include <QFileDialog>
 #include <QUrl>

@@ -2,7 +2,8 @@
 // through scripts/test-wayland, which starts a headless compositor for it.
 #include "UiTestSupport.h"
 
-#include "ui/EngineLoader.h"
+#include "browser/EngineLoader.h"
+#include "ui/ReaderStart.h"
 #include "ui/TForm1.h"
 
 #include "chrome/WindowFrame.h"
@@ -75,11 +76,10 @@ TEST(WaylandClient, ListsOpensAnArticleMinimisesAndClosesCleanly) {
     const fs::path workingPage = folder.path() / "data" / "vaxilog.htm";
 
     RecordingDialogs dialogs;
-    TForm1 form(
-        dialogs,
-        engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
-                                pagesAllowedBeside(QString::fromStdString(folder.folder()))),
-        folder.folder());
+    TForm1 form(dialogs,
+                engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
+                                        bookPagesBeside(QString::fromStdString(folder.folder()))),
+                folder.folder());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.size(),

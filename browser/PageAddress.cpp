@@ -1,6 +1,6 @@
 #include "PageAddress.h"
 
-#include "ErrorDisplay.h"
+#include "WindowError.h"
 
 #include <QRegularExpression>
 

@@ -23,14 +23,21 @@ struct LocalFiles {
     QString blankPage;
 };
 
+// How the book's pages are read: what they may reach, and the text encoding of a page that
+// declares none.
+struct BookPages {
+    LocalFiles allowed;
+    QString defaultTextEncoding;
+};
+
 // What the engine module offers.
 class WebEngineModule {
 public:
     virtual ~WebEngineModule() = default;
     // Said once, before the first view is made.
-    virtual void allowLocalFiles(const LocalFiles& allowed) = 0;
+    virtual void readBookPages(const BookPages& pages) = 0;
     virtual WebPageView* createView(QWidget* parent) = 0;
 };
 
-#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.1"
+#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.2"
 Q_DECLARE_INTERFACE(WebEngineModule, VarnelWebEngineModule_iid)

@@ -1,16 +1,13 @@
 #include "EngineLoader.h"
 
-#include "BookText.h"
-#include "ErrorDisplay.h"
 #include "SharedGlContext.h"
-
-#include "book/Folders.h"
+#include "WindowError.h"
 
 #include <QPluginLoader>
 
 namespace {
 
-WebEngineModule* loadModule(const QString& modulePath, const LocalFiles& allowed) {
+WebEngineModule* loadModule(const QString& modulePath, const BookPages& pages) {
     // The loader stays alive for the whole run: the module is never unloaded.
     static QPluginLoader* loader = nullptr;
     if (!loader) {
@@ -25,23 +22,17 @@ WebEngineModule* loadModule(const QString& modulePath, const LocalFiles& allowed
         loader = nullptr;
         throw WindowError(QStringLiteral("The web view cannot be started: %1").arg(reason));
     }
-    module->allowLocalFiles(allowed);
+    module->readBookPages(pages);
     return module;
 }
 
 } // namespace
 
-WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath,
-                                                const LocalFiles& allowed) {
-    return [modulePath, allowed](QWidget* parent) {
+WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath, const BookPages& pages) {
+    return [modulePath, pages](QWidget* parent) {
         ensureGlobalShareContext();
-        return std::unique_ptr<WebPageView>(loadModule(modulePath, allowed)->createView(parent));
+        return std::unique_ptr<WebPageView>(loadModule(modulePath, pages)->createView(parent));
     };
-}
-
-LocalFiles pagesAllowedBeside(const QString& programFolder) {
-    const std::string bookFolder = book::bookFolderOf(nativePath(programFolder));
-    return {pathFromNative(bookFolder), programFolder + QStringLiteral("blank.htm")};
 }
 
 QString engineModulePathBeside(const QString& programFolder) {

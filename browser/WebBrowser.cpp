@@ -34,6 +34,10 @@ void WebBrowser::warmUp(const QUrl& blankPage) {
     }
 }
 
+QString blankPageBeside(const QString& programFolder) {
+    return programFolder + QStringLiteral("blank.htm");
+}
+
 void WebBrowser::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (view_) {

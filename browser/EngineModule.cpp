@@ -1,5 +1,5 @@
 // The web engine module: the only code of the reader that links the web engine.
-#include "ui/WebEngineInterface.h"
+#include "browser/WebEngineInterface.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -216,9 +216,10 @@ class VarnelWebEngine : public QObject, public WebEngineModule {
     Q_INTERFACES(WebEngineModule)
 
 public:
-    void allowLocalFiles(const LocalFiles& allowed) override {
+    void readBookPages(const BookPages& pages) override {
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-        auto* guard = new BookFilesOnly(allowed, profile);
+        profile->settings()->setDefaultTextEncoding(pages.defaultTextEncoding);
+        auto* guard = new BookFilesOnly(pages.allowed, profile);
         profile->setUrlRequestInterceptor(guard);
         delete guard_;
         guard_ = guard;
@@ -230,12 +231,9 @@ public:
         // the window, which was shown with plain raster drawing, makes Qt re-create the
         // window's native surface: the window the user sees is unmapped and a new one mapped.
         // The software scene graph draws into the window's own backing store instead, so
-        // the window stays the same from the first frame to the last, and no OpenGL
-        // context has to be made. It must be chosen before the first view exists.
+        // the window stays the same from the first frame to the last. It must be chosen
+        // before the first view exists.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        // The book's pages are windows-1251; a page that declares no encoding is read so.
-        QWebEngineProfile::defaultProfile()->settings()->setDefaultTextEncoding(
-            QStringLiteral("windows-1251"));
         return new EngineView(parent);
     }
 

@@ -37,3 +37,6 @@ private:
     ViewFactory factory_;
     std::unique_ptr<WebPageView> view_;
 };
+
+// The reader's own blank page beside the program, which the view shows while it warms up.
+QString blankPageBeside(const QString& programFolder);

@@ -1,0 +1,3 @@
+#include "WindowError.h"
+
+WindowError::WindowError(const QString& message) : std::runtime_error(message.toStdString()) {}
