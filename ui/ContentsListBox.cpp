@@ -32,14 +32,10 @@ int ContentsListBox::selectedIndex() const {
 
 void ContentsListBox::openItem(int row) {
     setCurrentRow(row);
-    if (doubleClick_) {
-        doubleClick_();
-    }
+    emit listDoubleClicked();
 }
 
 void ContentsListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
-    if (doubleClick_) {
-        doubleClick_();
-    }
+    emit listDoubleClicked();
 }

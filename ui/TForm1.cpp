@@ -180,7 +180,7 @@ void TForm1::createViewPanel(WebBrowser::ViewFactory viewFactory) {
     ListBox1 = new ContentsListBox(Panel2);
     ListBox1->setGeometry(150, 1, 591, 485);
     panel2Anchors_->add(ListBox1, chrome::AnchorAll);
-    ListBox1->onDoubleClick([this] { ListBox1DblClick(); });
+    connect(ListBox1, &ContentsListBox::listDoubleClicked, this, [this] { ListBox1DblClick(); });
 }
 
 void TForm1::placeCentredOnDesktop() {
