@@ -122,6 +122,8 @@ protected:
 
 private:
     void FormCreate(const std::string& programFolder);
+    // Builds the controls, the frame and the panels, as laid out at the design size.
+    void buildWindow(WebBrowser::ViewFactory viewFactory);
     void createContentPanel();
     void createButtonBar();
     void createViewPanel(WebBrowser::ViewFactory viewFactory);
@@ -133,7 +135,6 @@ private:
     void createSidePanel();
     void createDiscountNotice(QWidget* client);
     void connectLinks();
-    void connectSaving();
     QFileDialog& saveDialog();
     void openInBrowser(const QString& address);
     void openPartnerPage(const QString& landingPage);
