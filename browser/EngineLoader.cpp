@@ -5,6 +5,8 @@
 
 #include <QPluginLoader>
 
+namespace browser {
+
 namespace {
 
 WebEngineModule* loadModule(const QString& modulePath, const BookPages& pages) {
@@ -38,3 +40,5 @@ WebBrowser::ViewFactory engineModuleViewFactory(const QString& modulePath, const
 QString engineModulePathBeside(const QString& programFolder) {
     return programFolder + QStringLiteral("libvarnel-webengine.so");
 }
+
+} // namespace browser

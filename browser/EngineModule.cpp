@@ -17,6 +17,8 @@
 #include <QWebEngineView>
 #include <algorithm>
 
+namespace browser {
+
 namespace {
 
 // A book page may read the files of its book and nothing else on the disk: every file:
@@ -213,7 +215,7 @@ private:
 class VarnelWebEngine : public QObject, public WebEngineModule {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID VarnelWebEngineModule_iid)
-    Q_INTERFACES(WebEngineModule)
+    Q_INTERFACES(browser::WebEngineModule)
 
 public:
     void readBookPages(const BookPages& pages) override {
@@ -240,5 +242,7 @@ public:
 private:
     BookFilesOnly* guard_ = nullptr;
 };
+
+} // namespace browser
 
 #include "EngineModule.moc"

@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+namespace browser {
+
 namespace {
 
 bool hasScheme(const QString& address) {
@@ -48,3 +50,5 @@ QUrl pageUrl(const PageAddress& address) {
     }
     return url;
 }
+
+} // namespace browser

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace browser {
+
 // What the window asks the web view to show: a web address ("http://...") that stands as
 // it is, or the full path of a local page with the anchor that is appended to it unchanged
 // ("#name", or empty). The two travel apart, since an anchor may hold "/", "?", "%" or
@@ -16,3 +18,5 @@ struct PageAddress {
 // appending it does; the text after that "#" is the fragment, taken literally. An address
 // that makes no valid URL raises a WindowError.
 QUrl pageUrl(const PageAddress& address);
+
+} // namespace browser

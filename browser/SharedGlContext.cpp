@@ -3,6 +3,8 @@
 #include <QOpenGLContext>
 #include <QtGui/private/qopenglcontext_p.h>
 
+namespace browser {
+
 void ensureGlobalShareContext() {
     // The web engine reads the format of a global shared context while it starts, and
     // crashes without one, even though its views draw with the software scene graph. Qt
@@ -17,3 +19,5 @@ void ensureGlobalShareContext() {
     context->create();
     qt_gl_set_global_share_context(context);
 }
+
+} // namespace browser

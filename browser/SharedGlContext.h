@@ -1,4 +1,8 @@
 #pragma once
 
+namespace browser {
+
 // Makes the application-wide shared OpenGL context if there is none yet.
 void ensureGlobalShareContext();
+
+} // namespace browser

@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+namespace browser {
+
 WebBrowser::WebBrowser(ViewFactory factory, QWidget* parent)
     : QWidget(parent), factory_(std::move(factory)) {}
 
@@ -44,3 +46,5 @@ void WebBrowser::resizeEvent(QResizeEvent* event) {
         view_->widget()->setGeometry(rect());
     }
 }
+
+} // namespace browser

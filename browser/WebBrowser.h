@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+namespace browser {
+
 // The web view of the window (`WebBrowser1`). It holds the engine's view once one has
 // been made; until then it is a blank area of the window.
 class WebBrowser : public QWidget {
@@ -40,3 +42,5 @@ private:
 
 // The reader's own blank page beside the program, which the view shows while it warms up.
 QString blankPageBeside(const QString& programFolder);
+
+} // namespace browser

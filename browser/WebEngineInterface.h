@@ -6,6 +6,8 @@
 class QUrl;
 class QWidget;
 
+namespace browser {
+
 // One page view of the web engine. The engine lives in a module of its own that the
 // reader loads after its window is on the screen, so start-up never waits for it.
 class WebPageView {
@@ -39,5 +41,7 @@ public:
     virtual WebPageView* createView(QWidget* parent) = 0;
 };
 
+} // namespace browser
+
 #define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.2"
-Q_DECLARE_INTERFACE(WebEngineModule, VarnelWebEngineModule_iid)
+Q_DECLARE_INTERFACE(browser::WebEngineModule, VarnelWebEngineModule_iid)

@@ -12,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const void* nul = std::memchr(text, 0, size);
     const size_t locationSize =
         nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : size;
-    const PageAddress address{
+    const browser::PageAddress address{
         QString::fromUtf8(text, static_cast<qsizetype>(locationSize)),
         nul ? QString::fromUtf8(text + locationSize + 1,
                                 static_cast<qsizetype>(size - locationSize - 1))
             : QString()};
     const QString joined = address.location + address.anchor;
     try {
-        const QUrl url = pageUrl(address);
+        const QUrl url = browser::pageUrl(address);
         if (!url.isValid()) {
             std::abort();
         }
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 address.anchor.mid(address.anchor.indexOf(QLatin1Char('#')) + 1)) {
             std::abort(); // the anchor lands as it is written
         }
-    } catch (const WindowError&) {
+    } catch (const browser::WindowError&) {
     }
     return 0;
 }

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QWidget>
 
+namespace ui {
+
 namespace accessibility {
 
 namespace {
@@ -87,3 +89,5 @@ QString spokenText(const QString& caption) {
 }
 
 } // namespace accessibility
+
+} // namespace ui

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace ui {
+
 // What a screen reader learns about the reader's own controls. Qt's stock interfaces see the
 // skinned frame, the caption buttons and the link labels only as anonymous widgets; these
 // hooks give them roles, names and actions without changing how they look or behave.
@@ -28,3 +30,5 @@ bool isHiddenFromScreenReaders(const QObject* object);
 QString spokenText(const QString& caption);
 
 } // namespace accessibility
+
+} // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace ui {
+
 AccessibleBehaviour::AccessibleBehaviour(QWidget* widget, QAccessible::Role role,
                                          std::function<void()> press)
     : QObject(widget), role_(role), press_(std::move(press)) {}
@@ -18,3 +20,5 @@ const AccessibleBehaviour* AccessibleBehaviour::of(const QObject* object) {
     }
     return nullptr;
 }
+
+} // namespace ui

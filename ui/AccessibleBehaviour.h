@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace ui {
+
 // The role a widget plays for a screen reader and what pressing it does, kept as a child
 // object of the widget so that it lives exactly as long.
 class AccessibleBehaviour : public QObject {
@@ -23,3 +25,5 @@ private:
     QAccessible::Role role_;
     std::function<void()> press_;
 };
+
+} // namespace ui

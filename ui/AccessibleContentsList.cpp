@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+namespace ui {
+
 AccessibleContentsList::AccessibleContentsList(ContentsListBox* list)
     : QAccessibleWidget(list, QAccessible::List) {}
 
@@ -156,3 +158,5 @@ void AccessibleContentsItem::doAction(const QString& action) {
 QStringList AccessibleContentsItem::keyBindingsForAction(const QString&) const {
     return {};
 }
+
+} // namespace ui

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPointer>
 
+namespace ui {
+
 class ContentsListBox;
 
 // The table of contents list as a screen reader meets it: a list whose items can be opened
@@ -60,3 +62,5 @@ private:
     QPointer<ContentsListBox> list_;
     int row_;
 };
+
+} // namespace ui

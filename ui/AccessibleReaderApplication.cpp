@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace ui {
+
 QList<QAccessibleInterface*> AccessibleReaderApplication::widgetWindows() {
     QList<QWindow*> ofWidgets;
     for (const QWidget* widget : QApplication::topLevelWidgets()) {
@@ -37,3 +39,5 @@ QAccessibleInterface* AccessibleReaderApplication::child(int index) const {
 int AccessibleReaderApplication::indexOfChild(const QAccessibleInterface* child) const {
     return static_cast<int>(widgetWindows().indexOf(const_cast<QAccessibleInterface*>(child)));
 }
+
+} // namespace ui

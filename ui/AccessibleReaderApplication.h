@@ -3,6 +3,8 @@
 #include <QAccessibleObject>
 #include <QList>
 
+namespace ui {
+
 // The application as a screen reader meets it: its top-level objects are the windows of its
 // widgets only. A Qt Quick window that draws into a widget (the web view's own, never shown)
 // is part of that widget, not a window the user could find.
@@ -15,3 +17,5 @@ public:
 private:
     static QList<QAccessibleInterface*> widgetWindows();
 };
+
+} // namespace ui

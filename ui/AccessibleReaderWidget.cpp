@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMetaObject>
 
+namespace ui {
+
 AccessibleReaderWidget::AccessibleReaderWidget(QWidget* widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role) {}
 
@@ -81,3 +83,5 @@ QStringList AccessibleReaderWidget::keyBindingsForAction(const QString& action) 
     }
     return QAccessibleWidget::keyBindingsForAction(action);
 }
+
+} // namespace ui

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QList>
 
+namespace ui {
+
 // A widget of the reader as a screen reader meets it: in the role its AccessibleBehaviour
 // gives (else as Qt would see a plain widget), with a press action when it has one, and
 // without the children hidden from screen readers.
@@ -25,3 +27,5 @@ private:
     QList<QAccessibleInterface*> shownChildren() const;
     bool pressable() const;
 };
+
+} // namespace ui

@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace ui {
+
 namespace {
 
 QString systemText(int error) {
@@ -90,3 +92,5 @@ void copyToNewFile(const QByteArray& source, const QByteArray& target) {
         fail(target, targetReason(error));
     }
 }
+
+} // namespace ui

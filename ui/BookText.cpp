@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+namespace ui {
+
 QString textFromBookCodePage(const std::string& bytes) {
     QStringDecoder decoder(kBookCodePage);
     return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
@@ -25,3 +27,5 @@ QString pathFromNative(const std::string& path) {
 std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
+
+} // namespace ui

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+
 // Where the book's bytes meet Qt's text: the book keeps its texts in its own code page and
 // names files with the system's bytes; the window shows and passes on Unicode.
 
@@ -19,3 +21,5 @@ QStringList textsFromBookCodePage(const std::vector<std::string>& texts);
 // A path as the file system names it, for Qt, and back.
 QString pathFromNative(const std::string& path);
 std::string nativePath(const QString& path);
+
+} // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace ui {
+
 namespace {
 
 constexpr int kItemHeight = 13;
@@ -39,3 +41,5 @@ void ContentsListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     emit listDoubleClicked();
 }
+
+} // namespace ui

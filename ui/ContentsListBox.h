@@ -2,6 +2,8 @@
 
 #include <QListWidget>
 
+namespace ui {
+
 // The table of contents list (`ListBox1`): unsorted, single selection, 13-pixel items,
 // and a double click reported wherever it lands in the list.
 class ContentsListBox : public QListWidget {
@@ -22,3 +24,5 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+} // namespace ui

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace ui {
+
 void QtDialogs::showMessage(const QString& text, Icon icon) {
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QApplication::applicationDisplayName(), text, QMessageBox::Ok);
@@ -16,3 +18,5 @@ std::optional<QString> QtDialogs::runSaveDialog(QFileDialog& dialog) {
     }
     return dialog.selectedFiles().constFirst();
 }
+
+} // namespace ui

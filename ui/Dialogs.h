@@ -5,6 +5,8 @@
 
 class QFileDialog;
 
+namespace ui {
+
 // The modal boxes the window shows. The window talks to them only through this, so that
 // tests can record what would have been shown instead of blocking on a modal window.
 class Dialogs {
@@ -24,3 +26,5 @@ public:
     void showMessage(const QString& text, Icon icon) override;
     std::optional<QString> runSaveDialog(QFileDialog& dialog) override;
 };
+
+} // namespace ui

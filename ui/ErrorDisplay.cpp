@@ -4,6 +4,8 @@
 
 #include "book/Errors.h"
 
+namespace ui {
+
 void showErrorMessage(Dialogs& dialogs, const QString& message) {
     // The rule looks at the last character; UTF-8 keeps every non-ASCII character's last
     // byte above ".", so the shared byte-wise rule gives the same answer.
@@ -17,3 +19,5 @@ QString messageOf(const std::exception& error) {
     }
     return QString::fromStdString(error.what());
 }
+
+} // namespace ui

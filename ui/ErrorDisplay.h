@@ -8,6 +8,11 @@
 #include <exception>
 #include <stdexcept>
 
+namespace ui {
+
+// Raised by the web view and by saving alike.
+using browser::WindowError;
+
 // Shows a message the way every error is shown: application title, stop icon, one OK,
 // and a full stop added when the last character sorts above ".".
 void showErrorMessage(Dialogs& dialogs, const QString& message);
@@ -24,3 +29,5 @@ template <typename Body> void runGuarded(Dialogs& dialogs, Body&& body) {
         showErrorMessage(dialogs, messageOf(error));
     }
 }
+
+} // namespace ui

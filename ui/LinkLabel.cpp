@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+namespace ui {
+
 namespace {
 
 // Watches one label's mouse buttons. A click is a left press and release both inside the
@@ -67,3 +69,5 @@ void makeLink(QLabel* label, std::function<void()> handler) {
 void takeClicks(QLabel* label) {
     label->installEventFilter(new LinkClick(label, nullptr));
 }
+
+} // namespace ui

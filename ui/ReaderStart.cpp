@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+namespace ui {
+
 namespace {
 
 // Qt names files in UTF-8; a folder name that is not would reach the web view as another
@@ -41,7 +43,9 @@ std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
     return start;
 }
 
-BookPages bookPagesBeside(const QString& programFolder) {
+browser::BookPages bookPagesBeside(const QString& programFolder) {
     const std::string bookFolder = book::bookFolderOf(nativePath(programFolder));
-    return {{pathFromNative(bookFolder), blankPageBeside(programFolder)}, kBookCodePage};
+    return {{pathFromNative(bookFolder), browser::blankPageBeside(programFolder)}, kBookCodePage};
 }
+
+} // namespace ui

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+namespace ui {
+
 // What the reader needs before its window is made: its own folder, under a name the web view
 // can be given, and its book to itself for as long as this lives.
 struct ReaderStart {
@@ -25,4 +27,6 @@ std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
 
 // How the pages of the book beside `programFolder` are read, and what they may reach: the
 // book folder and the reader's own blank page.
-BookPages bookPagesBeside(const QString& programFolder);
+browser::BookPages bookPagesBeside(const QString& programFolder);
+
+} // namespace ui

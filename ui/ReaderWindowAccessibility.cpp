@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+namespace ui {
+
 namespace {
 
 constexpr int kFrameImages = 8;
@@ -51,3 +53,5 @@ void exposeReaderWindow(TForm1& form) {
     form.Label22->setAccessibleName(discountAsSeen(form.Label22->text(), form.Label25->text()));
     accessibility::hideFromScreenReaders(form.Label25);
 }
+
+} // namespace ui

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QtMath>
 
+namespace ui {
+
 namespace {
 
 // The box a plain text takes when drawn top-left aligned, with the line breaking and line
@@ -97,3 +99,5 @@ DiscountText makeDiscountText(QWidget* client, const QString& shopName) {
         captionRunBounds(*text, 1, static_cast<int>(gapLineStart.size()), gap.size()));
     return {text, percent};
 }
+
+} // namespace ui

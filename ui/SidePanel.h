@@ -8,6 +8,8 @@
 class QLabel;
 class QWidget;
 
+namespace ui {
+
 // Layout of the side panel's captions. Captions break lines with "\r\n" and are drawn as
 // plain text, so each "\r" shows as a space at the end of its line.
 
@@ -36,3 +38,5 @@ struct DiscountText {
     QLabel* percent;
 };
 DiscountText makeDiscountText(QWidget* client, const QString& shopName);
+
+} // namespace ui

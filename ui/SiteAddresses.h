@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace ui {
+
 // The makers' own web site: the base of the update, search and download pages.
 inline const QString kMakerSiteAddress = QStringLiteral("http://www.varnel.example");
 
@@ -10,3 +12,5 @@ inline const QString kMakerSiteAddress = QStringLiteral("http://www.varnel.examp
 // panel's whole width in the links' own font.
 inline const QString kPartnerSiteAddress = QStringLiteral("http://www.i.example");
 inline const QString kPartnerSiteName = QStringLiteral("i.example");
+
+} // namespace ui

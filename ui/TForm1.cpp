@@ -19,7 +19,9 @@
 #include <QTimer>
 #include <QUrl>
 
-TForm1::TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory,
+namespace ui {
+
+TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
                const std::string& programFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), dialogs_(dialogs),
       windowAnchors_(this) {
@@ -42,12 +44,12 @@ void TForm1::showListAfterLoad() {
     ListBox1->addItems(textsFromBookCodePage(book_.contents().items));
 }
 
-PageAddress TForm1::pageAddress() const {
+browser::PageAddress TForm1::pageAddress() const {
     // The folder is in the file system's encoding, the anchor in the book's.
     return {pathFromNative(book_.workingPagePath()), textFromBookCodePage(book_.currentAnchor())};
 }
 
-void TForm1::navigateAndHideList(const PageAddress& address) {
+void TForm1::navigateAndHideList(const browser::PageAddress& address) {
     WebBrowser1->navigate(address);
     ListBox1->hide();
 }
@@ -103,7 +105,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 void TForm1::startWebEngine() {
     WebBrowser1->warmUp(
-        QUrl::fromLocalFile(blankPageBeside(pathFromNative(book_.programFolder()))));
+        QUrl::fromLocalFile(browser::blankPageBeside(pathFromNative(book_.programFolder()))));
 }
 
 // Saving.
@@ -253,3 +255,5 @@ void TForm1::fcImageBtn2Click() {
 void TForm1::fcImageBtn1Click() {
     showMinimized();
 }
+
+} // namespace ui

@@ -20,6 +20,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
+namespace ui {
+
 // The reader's only window: a borderless frame around the button bar, the side panel, and
 // the table of contents list lying over the web view.
 class TForm1 : public QWidget {
@@ -28,8 +30,8 @@ public:
     static constexpr int kMinHeight = 560;
 
     // `programFolder` is where data.nvb lies (ending in "/"); the book is in its data/.
-    TForm1(Dialogs& dialogs, WebBrowser::ViewFactory viewFactory, const std::string& programFolder,
-           QWidget* parent = nullptr);
+    TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
+           const std::string& programFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Window commands.
@@ -72,7 +74,7 @@ public:
 
     const book::Book& book() const { return book_; }
     // The page address of the working page with the current anchor.
-    PageAddress pageAddress() const;
+    browser::PageAddress pageAddress() const;
 
     // Controls, under the names the layout gives them.
     QFrame* Panel3 = nullptr; // content panel inside the skin
@@ -88,7 +90,7 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
-    WebBrowser* WebBrowser1 = nullptr;
+    browser::WebBrowser* WebBrowser1 = nullptr;
     ContentsListBox* ListBox1 = nullptr;
     // Made at the first save and kept from then on, with the name chosen last.
     QFileDialog* SaveDialog1 = nullptr;
@@ -123,13 +125,13 @@ protected:
 private:
     void FormCreate(const std::string& programFolder);
     // Builds the controls, the frame and the panels, as laid out at the design size.
-    void buildWindow(WebBrowser::ViewFactory viewFactory);
+    void buildWindow(browser::WebBrowser::ViewFactory viewFactory);
     void createContentPanel();
     void createButtonBar();
-    void createViewPanel(WebBrowser::ViewFactory viewFactory);
+    void createViewPanel(browser::WebBrowser::ViewFactory viewFactory);
     void placeCentredOnDesktop();
     void showListAfterLoad();
-    void navigateAndHideList(const PageAddress& address);
+    void navigateAndHideList(const browser::PageAddress& address);
     void startWebEngine();
     void createFrame();
     void createSidePanel();
@@ -149,3 +151,5 @@ private:
     bool painted_ = false;
     QString lastSaveChoice_;
 };
+
+} // namespace ui

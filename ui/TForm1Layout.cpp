@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+namespace ui {
+
 namespace {
 
 // The window font: a sans face with Cyrillic, 11 pixels high, narrow enough for the
@@ -54,7 +56,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, const QRect& bounds) 
 
 } // namespace
 
-void TForm1::buildWindow(WebBrowser::ViewFactory viewFactory) {
+void TForm1::buildWindow(browser::WebBrowser::ViewFactory viewFactory) {
     setWindowTitle(QStringLiteral("Varnel"));
     setFont(windowFont());
     setMinimumSize(kMinWidth, kMinHeight);
@@ -167,7 +169,7 @@ void TForm1::createButtonBar() {
     panel1Anchors_->add(Label5, stretch);
 }
 
-void TForm1::createViewPanel(WebBrowser::ViewFactory viewFactory) {
+void TForm1::createViewPanel(browser::WebBrowser::ViewFactory viewFactory) {
     Panel2 = makePanel(Panel3, QRect(0, 60, 742, 487), palette().color(QPalette::Button));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel2->setLineWidth(1);
@@ -179,7 +181,7 @@ void TForm1::createViewPanel(WebBrowser::ViewFactory viewFactory) {
     panel2Anchors_->add(Panel4, chrome::AnchorLeft | chrome::AnchorTop | chrome::AnchorBottom);
 
     // Created before the list, so the list lies above it.
-    WebBrowser1 = new WebBrowser(std::move(viewFactory), Panel2);
+    WebBrowser1 = new browser::WebBrowser(std::move(viewFactory), Panel2);
     WebBrowser1->setGeometry(150, 1, 591, 485);
     panel2Anchors_->add(WebBrowser1, chrome::AnchorAll);
 
@@ -339,3 +341,5 @@ void TForm1::createFrame() {
     connect(frame_->minimiseButton(), &chrome::TfcImageBtn::clicked, this,
             [this] { fcImageBtn1Click(); });
 }
+
+} // namespace ui

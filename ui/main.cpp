@@ -22,18 +22,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("varnel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnel/icon.png")));
-    accessibility::installReaderFactory();
+    ui::accessibility::installReaderFactory();
 
-    QtDialogs dialogs;
-    const std::optional<ReaderStart> start = prepareReaderStart(dialogs, book::GetProgramFolder);
+    ui::QtDialogs dialogs;
+    const std::optional<ui::ReaderStart> start =
+        ui::prepareReaderStart(dialogs, book::GetProgramFolder);
     if (!start) {
         return 1;
     }
-    const QString programFolder = pathFromNative(start->programFolder);
-    TForm1 form(dialogs,
-                engineModuleViewFactory(engineModulePathBeside(programFolder),
-                                        bookPagesBeside(programFolder)),
-                start->programFolder);
+    const QString programFolder = ui::pathFromNative(start->programFolder);
+    ui::TForm1 form(dialogs,
+                    browser::engineModuleViewFactory(browser::engineModulePathBeside(programFolder),
+                                                     ui::bookPagesBeside(programFolder)),
+                    start->programFolder);
     form.show();
     return QApplication::exec();
 }

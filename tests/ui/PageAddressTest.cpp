@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+// The reader's and the web view's own names, unqualified as the window uses them.
+using namespace browser;
+using namespace ui;
+
 namespace {
 
 struct AddressCase {

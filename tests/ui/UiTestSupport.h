@@ -9,6 +9,10 @@
 #include <memory>
 #include <vector>
 
+// The reader's and the web view's own names, unqualified as the window uses them.
+using namespace browser;
+using namespace ui;
+
 // Remembers the boxes the window would have shown.
 class RecordingDialogs : public Dialogs {
 public:
