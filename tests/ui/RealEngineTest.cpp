@@ -89,18 +89,6 @@ protected:
         return result;
     }
 
-    static bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition()) {
-            if (timer.elapsed() > milliseconds) {
-                return false;
-            }
-            QTest::qWait(20);
-        }
-        return true;
-    }
-
     bool scrolledToArticle() {
         return waitUntil([this] { return evaluate("String(window.scrollY > 2000)") == "true"; },
                          10000);

@@ -3,9 +3,12 @@
 #include "browser/WebBrowser.h"
 #include "ui/Dialogs.h"
 
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -58,4 +61,17 @@ inline WebBrowser::ViewFactory recordingFactory(ViewRecord& record) {
         ++record.viewsMade;
         return std::make_unique<RecordingView>(parent, record);
     };
+}
+
+// Lets the event loop run until `condition` holds; false if it did not within `milliseconds`.
+inline bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds) {
+            return false;
+        }
+        QTest::qWait(20);
+    }
+    return true;
 }

@@ -25,18 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds) {
-            return false;
-        }
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 QString evaluate(QWebEngineView* view, const QString& script) {
     QString result;
     bool done = false;
