@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -45,6 +47,26 @@ ReplacementFile::~ReplacementFile() {
     if (!committed_) {
         ::unlink(path_.c_str());
     }
+}
+
+void removeAbandonedReplacements(const std::string& target) {
+    const std::string pattern = temporaryPatternFor(target);
+    const auto slash = pattern.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
+    const std::string prefix = pattern.substr(slash + 1, pattern.size() - slash - 1 - 6);
+    DIR* entries = ::opendir(folder.c_str());
+    if (!entries) {
+        return; // the book's own errors say what is wrong with the folder
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        // The name mkostemp makes: the prefix and six characters. unlink removes a link
+        // itself, never what it points at.
+        if (std::strlen(entry->d_name) == prefix.size() + 6 &&
+            std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0) {
+            ::unlinkat(::dirfd(entries), entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
 }
 
 void ReplacementFile::commit() {

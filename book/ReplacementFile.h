@@ -31,4 +31,9 @@ private:
     bool committed_ = false;
 };
 
+// Removes the new files of `target` that a writer killed half-way left beside it. Only for
+// the one writer of the target (the reader that holds its book), lest it remove a new file
+// that another writer has not renamed yet.
+void removeAbandonedReplacements(const std::string& target);
+
 } // namespace book

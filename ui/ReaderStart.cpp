@@ -6,6 +6,7 @@
 #include "browser/WebBrowser.h"
 
 #include "book/Folders.h"
+#include "book/ReplacementFile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -38,6 +39,11 @@ std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
         requireUtf8Name(ready.programFolder);
         ready.bookLock =
             std::make_unique<book::SingleReaderLock>(book::bookFolderOf(ready.programFolder));
+        if (ready.bookLock->locked()) {
+            // The book is ours alone now: what a reader killed while writing left is litter.
+            book::removeAbandonedReplacements(book::bookFolderOf(ready.programFolder) +
+                                              book::kWorkingPageName);
+        }
         start = std::move(ready);
     });
     return start;

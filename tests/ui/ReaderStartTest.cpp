@@ -34,6 +34,9 @@ TEST_P(ReaderStartChecks, StartOrSayWhyAndLeaveTheBookAlone) {
     const std::string page = "the page another reader shows";
     std::filesystem::create_directories(programFolder + "data");
     root.write(c.folderName + "/data/vaxilog.htm", page);
+    // A page half written by a reader that was killed, and a file that only looks like one.
+    root.write(c.folderName + "/data/.vaxilog.htm.Ab3xZ9", "half a page");
+    root.write(c.folderName + "/data/.vaxilog.htm.notes", "the user's own");
     std::unique_ptr<book::SingleReaderLock> first;
     if (c.anotherReaderOpen) {
         first = std::make_unique<book::SingleReaderLock>(programFolder + "data/");
@@ -63,6 +66,10 @@ TEST_P(ReaderStartChecks, StartOrSayWhyAndLeaveTheBookAlone) {
         EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Critical);
     }
     EXPECT_EQ(readFileBytes(programFolder + "data/vaxilog.htm"), page);
+    EXPECT_EQ(std::filesystem::exists(programFolder + "data/.vaxilog.htm.Ab3xZ9"),
+              !start.has_value())
+        << "only a reader that has the book to itself clears what a killed one left";
+    EXPECT_TRUE(std::filesystem::exists(programFolder + "data/.vaxilog.htm.notes"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
