@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <unistd.h>
 #include <vector>
 
@@ -12,8 +13,9 @@ namespace book {
 namespace {
 
 [[noreturn]] void cannotFindProgramFolder(const std::string& link, const std::string& why) {
-    throw ProgramFolderError("The reader cannot find its own folder, where its book lies: " + link +
-                             " " + why);
+    throw ProgramFolderError("The reader cannot find its own folder, where its book lies: the "
+                             "running program's path, " +
+                             link + ", " + why);
 }
 
 } // namespace
@@ -28,7 +30,7 @@ std::string programFolderFromLink(const std::string& link) {
     for (;;) {
         const ssize_t length = ::readlink(link.c_str(), buffer.data(), buffer.size());
         if (length < 0) {
-            cannotFindProgramFolder(link, "cannot be read (error " + std::to_string(errno) + ")");
+            cannotFindProgramFolder(link, std::string("cannot be read: ") + std::strerror(errno));
         }
         if (static_cast<size_t>(length) < buffer.size()) {
             const std::string folder =

@@ -48,6 +48,11 @@ private:
         if (file.isEmpty()) {
             return false;
         }
+        // Only regular files: the engine would wait on a pipe for good, and the reader with
+        // it, even after its window has closed. Asking what a file is never waits.
+        if (!QFileInfo(file).isFile()) {
+            return false;
+        }
         return (bookFolder_.size() > 1 && file.startsWith(bookFolder_)) ||
                (!blankPage_.isEmpty() && file == blankPage_);
     }

@@ -41,8 +41,9 @@ TEST(Folders, ProgramFolderThatCannotBeFoundIsRefused) {
         } catch (const book::ProgramFolderError& error) {
             EXPECT_TRUE(expected.empty()) << target;
             EXPECT_EQ(std::string(error.what())
-                          .rfind("The reader cannot find its own folder, where its book lies: " +
-                                     link.string(),
+                          .rfind("The reader cannot find its own folder, where its book lies: "
+                                 "the running program's path, " +
+                                     link.string() + ", ",
                                  0),
                       0u)
                 << error.what();

@@ -44,7 +44,8 @@ TEST_P(ReaderStartChecks, StartOrSayWhyAndLeaveTheBookAlone) {
     auto find = [&]() -> std::string {
         if (!c.folderFound) {
             throw book::ProgramFolderError("The reader cannot find its own folder, where its book "
-                                           "lies: /proc/self/exe cannot be read (error 2)");
+                                           "lies: the running program's path, /proc/self/exe, "
+                                           "cannot be read: No such file or directory");
         }
         return programFolder;
     };
@@ -78,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"FolderFound", "reader", true, false, {}},
         StartCase{"FolderNamedInUtf8", "читалка", true, false, {}},
         StartCase{"FolderNotFound", "reader", false, false,
-                  "The reader cannot find its own folder, where its book lies: "
-                  "/proc/self/exe cannot be read (error 2)"},
+                  "The reader cannot find its own folder, where its book lies: the running "
+                  "program's path, /proc/self/exe, cannot be read: No such file or directory."},
         StartCase{"FolderNameNotUtf8", "caf\xE9", true, false,
                   "The reader cannot show its pages from the folder \"%1\": the folder's name "
                   "is not valid UTF-8. Rename the folder or move the reader to another one."},

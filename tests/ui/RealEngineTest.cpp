@@ -16,6 +16,7 @@
 #include <QWebEngineView>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -124,7 +125,8 @@ TEST_F(RealEngine, AnchorWithSlashQueryPercentHashAndCyrillicLands) {
 }
 
 // A chapter page that tries what no book page may do, beside files a book of real web
-// pages uses: a style sheet, a script, a picture and an SVG.
+// pages uses: a style sheet, a script, a picture and an SVG. Its book also holds a named
+// pipe where a picture would be, which the engine would wait on for good.
 class HostilePage : public RealEngine {
 protected:
     void SetUp() override {
@@ -138,10 +140,11 @@ protected:
         QImage picture(12, 8, QImage::Format_RGB32);
         picture.fill(Qt::red);
         ASSERT_TRUE(picture.save(QString::fromStdString(folder.folder()) + "data/pic.png"));
+        ASSERT_EQ(::mkfifo((folder.folder() + "data/pipe.png").c_str(), 0600), 0);
         const std::string page =
             "<head><title>hostile</title><link rel=stylesheet href='style.css'>"
             "<script src='script.js'></script></head><body><p>text to copy</p>"
-            "<img id=pic src='pic.png'><img id=svg src='pic.svg'>"
+            "<img id=pic src='pic.png'><img id=svg src='pic.svg'><img src='pipe.png'>"
             "<iframe id=frame src='" +
             secret +
             "'></iframe><script>"
@@ -186,6 +189,10 @@ TEST_F(HostilePage, ReadsNoFileOutsideItsBookAndStillLoadsItsOwn) {
     EXPECT_TRUE(waitUntil(
         [this] { return evaluate("String(document.getElementById('svg').naturalWidth)") == "20"; },
         10000));
+
+    form->Button4Click();
+    openAndWait(4);
+    EXPECT_EQ(evaluate("document.title"), "second") << "the view is held by the pipe";
 }
 
 TEST_F(HostilePage, ContextMenuOffersOnlyWhatWorksOnARewrittenPage) {
