@@ -6,12 +6,14 @@
 
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -215,6 +217,49 @@ INSTANTIATE_TEST_SUITE_P(
         HostileBook{"WorkingPageCannotGrow", HostileBook::BeforeOpening,
                     [](const auto&) { fileSizeLimit.emplace(4096); }, "I/O error 27"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A book on a small file system of its own that fills up while a chapter is written.
+class FullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0) {
+            GTEST_SKIP() << "mounting a small file system takes root";
+        }
+        disk_ = folder.path() / "disk";
+        std::filesystem::create_directory(disk_);
+        if (::mount("tmpfs", disk_.c_str(), "tmpfs", 0, "size=512k") != 0) {
+            GTEST_SKIP() << "no tmpfs could be mounted here";
+        }
+        mounted_ = true;
+    }
+    void TearDown() override {
+        if (mounted_) {
+            ::umount2(disk_.c_str(), MNT_DETACH);
+        }
+    }
+
+    TempFolder folder;
+    std::filesystem::path disk_;
+    bool mounted_ = false;
+};
+
+TEST_F(FullDisk, IsReportedAndThePageShownLastStays) {
+    // The stored chapter and the page shown fit; a second copy of the chapter does not.
+    folder.write("disk/data.nvb", scrambled(kContentsText));
+    folder.write("disk/data/1.nvb", scrambled(std::string(300000, 'c')));
+    book::Book reader;
+    reader.fixFolders(disk_.string() + "/");
+    reader.LoadContents();
+
+    EXPECT_EQ(messageOf([&] { reader.OpenArticle(0); }), "Disk full");
+    EXPECT_EQ(readFileBytes(reader.workingPagePath()), kContentsText);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(disk_ / "data")) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"1.nvb", "vaxilog.htm"})) << "nothing half written";
+}
 
 TEST_F(BookFaults, ClosingRemovesALinkAndNotWhatItNames) {
     folder.write("private.txt", kPrivateText);
