@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QFileDialog;
+class QMessageBox;
 
 namespace ui {
 
@@ -25,6 +27,10 @@ class QtDialogs : public Dialogs {
 public:
     void showMessage(const QString& text, Icon icon) override;
     std::optional<QString> runSaveDialog(QFileDialog& dialog) override;
+
+    // The box showMessage shows. Its text is plain, whatever it quotes, and wraps inside a
+    // long word too, so that the box stays on the screen.
+    static std::unique_ptr<QMessageBox> messageBox(const QString& text, Icon icon);
 };
 
 } // namespace ui
