@@ -132,12 +132,12 @@ void TForm1::createButtonBar() {
          followRight,
          &TForm1::Button5Click},
     };
-    for (const Button& spec : buttons) {
-        QPushButton* button = makeButton(Panel1, QString::fromUtf8(spec.caption), spec.bounds);
-        this->*spec.control = button;
-        panel1Anchors_->add(button, spec.anchors);
+    for (const Button& entry : buttons) {
+        QPushButton* button = makeButton(Panel1, QString::fromUtf8(entry.caption), entry.bounds);
+        this->*entry.control = button;
+        panel1Anchors_->add(button, entry.anchors);
         connect(button, &QPushButton::clicked, this,
-                [this, handler = spec.handler] { (this->*handler)(); });
+                [this, handler = entry.handler] { (this->*handler)(); });
     }
     // Between the left and the right buttons, and between them for whoever walks the
     // window's controls in order.
