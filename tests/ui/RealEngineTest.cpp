@@ -1,6 +1,6 @@
 // The reader with the real web engine, on the offscreen platform: pages load and land on
 // their anchors, and a rewritten working page is read afresh.
-#include "UiTestSupport.h"
+#include "EngineTestSupport.h"
 
 #include "browser/EngineLoader.h"
 #include "ui/ReaderStart.h"
@@ -79,15 +79,7 @@ protected:
     }
 
     QString evaluate(const QString& script) {
-        QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
-        QString result;
-        bool done = false;
-        view->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value.toString();
-            done = true;
-        });
-        EXPECT_TRUE(waitUntil([&] { return done; }, 30000)) << script.toStdString();
-        return result;
+        return ::evaluate(form->WebBrowser1->findChild<QWebEngineView*>(), script);
     }
 
     bool scrolledToArticle() {

@@ -1,6 +1,6 @@
 // The reader as a Wayland client, on the bundled book with the real web engine. Run it
 // through scripts/test-wayland, which starts a headless compositor for it.
-#include "UiTestSupport.h"
+#include "EngineTestSupport.h"
 
 #include "browser/EngineLoader.h"
 #include "ui/ReaderStart.h"
@@ -24,17 +24,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-QString evaluate(QWebEngineView* view, const QString& script) {
-    QString result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value.toString();
-        done = true;
-    });
-    EXPECT_TRUE(waitUntil([&] { return done; }, 30000)) << script.toStdString();
-    return result;
-}
 
 int darkPixels(const QImage& image) {
     int count = 0;
