@@ -12,6 +12,8 @@
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
@@ -32,12 +34,29 @@ public:
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl& url = info.requestUrl();
-        if (url.scheme() == QLatin1String("file") && !allowed(url)) {
+        if (url.scheme() == QLatin1String("file")) {
+            if (!allowed(url)) {
+                info.block(true);
+            }
+        } else if (fromABookPage(info) && !leavesThePage(info)) {
+            // A book page reaches no server, not even one on this machine: a page that read
+            // something would otherwise have somewhere to send it.
             info.block(true);
         }
     }
 
 private:
+    static bool fromABookPage(const QWebEngineUrlRequestInfo& info) {
+        return info.firstPartyUrl().isLocalFile() || info.initiator().isLocalFile() ||
+               info.initiator().scheme() == QLatin1String("file");
+    }
+
+    // Following a web link replaces the book page with the web's own; the address it
+    // leaves for is the user's choice (see acceptNavigationRequest).
+    static bool leavesThePage(const QWebEngineUrlRequestInfo& info) {
+        return info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
+    }
+
     bool allowed(const QUrl& url) const {
         if (!url.host().isEmpty()) {
             return false;
@@ -79,6 +98,37 @@ void restrictWhatPagesMayDo(QWebEngineSettings* settings) {
     settings->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
     settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+}
+
+// Switches the engine reads once, when it starts: pages get no shared workers, whose
+// requests no interceptor sees, and peer connections send nothing over UDP that is not
+// proxied. Whatever the user's own switches say is kept.
+void addEngineSwitchesBeforeItStarts() {
+    QByteArray switches = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!switches.isEmpty()) {
+        switches += ' ';
+    }
+    switches += "--disable-blink-features=SharedWorker "
+                "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches);
+}
+
+// Peer connections talk to any address a page names, past every request rule, so no
+// frame of any page gets them.
+QWebEngineScript withoutPeerConnections() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("varnel-no-peer-connections"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QStringLiteral(
+        "for (const name of ['RTCPeerConnection', 'webkitRTCPeerConnection', "
+        "'RTCDataChannel', 'RTCIceCandidate', 'RTCSessionDescription']) {"
+        "  try { delete window[name]; } catch (e) {}"
+        "  try { Object.defineProperty(window, name, {value: undefined, writable: false,"
+        "        configurable: false}); } catch (e) {}"
+        "}"));
+    return script;
 }
 
 // Shown in place of a page whose renderer died.
@@ -224,7 +274,9 @@ class VarnelWebEngine : public QObject, public WebEngineModule {
 
 public:
     void readBookPages(const BookPages& pages) override {
+        addEngineSwitchesBeforeItStarts();
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
+        profile->scripts()->insert(withoutPeerConnections());
         profile->settings()->setDefaultTextEncoding(pages.defaultTextEncoding);
         auto* guard = new BookFilesOnly(pages.allowed, profile);
         profile->setUrlRequestInterceptor(guard);

