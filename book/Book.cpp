@@ -54,7 +54,7 @@ void Book::deleteWorkingPage() const {
 
 std::string readWholeFile(const std::string& path) {
     std::string text;
-    if (const int error = fileio::readWholeFile(path, text)) {
+    if (const int error = fileio::readWholeFile(path, text, kLargestBookFile)) {
         throwIoError(error, path);
     }
     return text;

@@ -44,7 +44,8 @@ private:
     Contents contents_;
 };
 
-// Reads a whole file into memory, raising the input/output error of a failure.
+// Reads a whole book file (at most kLargestBookFile bytes) into memory, raising the
+// input/output error of a failure.
 std::string readWholeFile(const std::string& path);
 
 } // namespace book

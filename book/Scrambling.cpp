@@ -32,8 +32,9 @@ void writeOrThrow(int descriptor, const unsigned char* bytes, size_t length,
     }
 }
 
-size_t readOrThrow(int descriptor, unsigned char* bytes, size_t length, const std::string& path) {
-    const long got = fileio::readSome(descriptor, bytes, length);
+size_t readOrThrow(fileio::SizedReader& reader, unsigned char* bytes, size_t length,
+                   const std::string& path) {
+    const long got = reader.next(bytes, length);
     if (got < 0) {
         throwIoError(errno, path);
     }
@@ -69,6 +70,10 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
     if (!in.isOpen()) {
         throwIoError(errno, source);
     }
+    fileio::SizedReader reader(in.get(), kLargestBookFile);
+    if (!reader.ok()) {
+        throwIoError(reader.error(), source);
+    }
     ReplacementFile out(target);
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
@@ -87,7 +92,7 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
 
     bool ended = false;
     while (!ended) {
-        const size_t got = readOrThrow(in.get(), block, kBlockSize, source);
+        const size_t got = readOrThrow(reader, block, kBlockSize, source);
         if (got == 0) {
             break;
         }

@@ -12,6 +12,10 @@ inline constexpr unsigned char kStoredEndMark = 0x1A;
 // The one plain byte a book file cannot carry: its stored form is the end mark.
 inline constexpr unsigned char kPlainByteOfEndMark = kStoredEndMark ^ kScrambleKey;
 
+// No book comes near this: a book file above it, or one that reads past the size it
+// reports, is refused rather than filling the disk and holding the window.
+inline constexpr unsigned long long kLargestBookFile = 256ULL * 1024 * 1024;
+
 // Descrambles `length` stored bytes in place and returns how many of them belong to the
 // text: the count stops before the first stored end mark.
 size_t descrambleInPlace(unsigned char* bytes, size_t length);
@@ -25,8 +29,8 @@ std::string scramble(std::string_view plain);
 
 // Writes the plain text of the book file `source` to `target`, replacing it whole.
 // With `wrap`, the text is framed by an "<html>" line and an "</html>" line. The source
-// must be a regular file and is opened first; the target is replaced only once the new
-// text is complete. On any failure the target is as it was.
+// must be a regular file of at most kLargestBookFile bytes and is opened first; the target is
+// replaced only once the new text is complete. On any failure the target is as it was.
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap);
 
 } // namespace book

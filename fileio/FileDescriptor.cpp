@@ -65,10 +65,47 @@ long readSome(int descriptor, void* bytes, size_t length) {
     }
 }
 
-int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take) {
+SizedReader::SizedReader(int descriptor, unsigned long long largest) : descriptor_(descriptor) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        error_ = errno;
+    } else if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > largest) {
+        error_ = EFBIG;
+    } else {
+        size_ = static_cast<unsigned long long>(info.st_size);
+    }
+    if (error_ != 0) {
+        errno = error_;
+    }
+}
+
+long SizedReader::next(void* bytes, size_t length) {
+    if (error_ != 0) {
+        errno = error_;
+        return -1;
+    }
+    // One byte more than is left, so that a file going on past its end is seen at once.
+    const unsigned long long left = size_ - done_;
+    const size_t asked = left < length ? static_cast<size_t>(left) + 1 : length;
+    const long got = readSome(descriptor_, bytes, asked);
+    if (got < 0) {
+        return -1;
+    }
+    done_ += static_cast<unsigned long long>(got);
+    if (done_ > size_) {
+        error_ = EFBIG;
+        errno = EFBIG;
+        return -1;
+    }
+    return got;
+}
+
+int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take,
+                 unsigned long long largest) {
+    SizedReader reader(descriptor, largest);
     char block[64 * 1024];
     for (;;) {
-        const long got = readSome(descriptor, block, sizeof block);
+        const long got = reader.next(block, sizeof block);
         if (got < 0) {
             return errno;
         }
@@ -81,15 +118,18 @@ int readInBlocks(int descriptor, const std::function<int(const char* bytes, size
     }
 }
 
-int readWholeFile(const std::string& path, std::string& text) {
+int readWholeFile(const std::string& path, std::string& text, unsigned long long largest) {
     FileDescriptor file(openRegularFileForReading(path.c_str()));
     if (!file.isOpen()) {
         return errno;
     }
-    return readInBlocks(file.get(), [&text](const char* bytes, size_t length) {
-        text.append(bytes, length);
-        return 0;
-    });
+    return readInBlocks(
+        file.get(),
+        [&text](const char* bytes, size_t length) {
+            text.append(bytes, length);
+            return 0;
+        },
+        largest);
 }
 
 CopyResult copyAll(int from, int to) {

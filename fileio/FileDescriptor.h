@@ -36,13 +36,42 @@ int openRegularFileForReading(const char* path);
 // errno set.
 long readSome(int descriptor, void* bytes, size_t length);
 
-// Reads `descriptor` to its end a block at a time, handing each block to `take`. Returns 0,
-// the errno of a read that failed, or the first non-zero value `take` returns, which ends
-// the reading there.
-int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take);
+// Reads an open regular file no further than the size it reported when opened, nor past
+// `largest` bytes. A file that holds more than it reports (one that grows while it is read,
+// or a special file that calls itself regular and never ends) and a file above `largest`
+// fail with EFBIG, so that no file can fill the memory or the disk of the reader.
+class SizedReader {
+public:
+    static constexpr unsigned long long kNoLimit = ~0ULL;
 
-// The whole of a regular file, appended to `text`: 0, or the errno of what failed.
-int readWholeFile(const std::string& path, std::string& text);
+    // Fails (ok() false, errno set) when the size cannot be had or is above `largest`.
+    explicit SizedReader(int descriptor, unsigned long long largest = kNoLimit);
+
+    bool ok() const { return error_ == 0; }
+    int error() const { return error_; }
+    unsigned long long reportedSize() const { return size_; }
+
+    // Like readSome: the count, 0 at the reported end, or -1 with errno set (EFBIG for a file
+    // that goes on past it).
+    long next(void* bytes, size_t length);
+
+private:
+    int descriptor_;
+    int error_ = 0;
+    unsigned long long size_ = 0;
+    unsigned long long done_ = 0;
+};
+
+// Reads `descriptor`, a regular file, to its end a block at a time, handing each block to
+// `take`, within the bounds of a SizedReader. Returns 0, the errno of a read that failed,
+// or the first non-zero value `take` returns, which ends the reading there.
+int readInBlocks(int descriptor, const std::function<int(const char* bytes, size_t length)>& take,
+                 unsigned long long largest = SizedReader::kNoLimit);
+
+// The whole of a regular file of at most `largest` bytes, appended to `text`: 0, or the
+// errno of what failed.
+int readWholeFile(const std::string& path, std::string& text,
+                  unsigned long long largest = SizedReader::kNoLimit);
 
 // What stopped a copy: nothing, reading the source, or writing the target.
 struct CopyResult {

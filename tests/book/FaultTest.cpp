@@ -213,6 +213,30 @@ INSTANTIATE_TEST_SUITE_P(
                         replaceWithLink(program / "data" / "1.nvb", program / "1.nvb");
                     },
                     ""},
+        // Files that never end or that no book comes near: refused before the disk fills.
+        // The endless one reports a size of 0 and refuses the one byte read past it.
+        HostileBook{"ContentsFileLinkedToAnEndlessRegularFile", HostileBook::BeforeLoading,
+                    [](const auto& program) {
+                        replaceWithLink(program / "data.nvb", "/proc/self/pagemap");
+                    },
+                    "File access denied"},
+        HostileBook{"ChapterFileLinkedToAnEndlessRegularFile", HostileBook::BeforeOpening,
+                    [](const auto& program) {
+                        replaceWithLink(program / "data" / "1.nvb", "/proc/self/pagemap");
+                    },
+                    "File access denied"},
+        HostileBook{"ChapterFileLargerThanAnyBook", HostileBook::BeforeOpening,
+                    [](const auto& program) {
+                        std::filesystem::resize_file(program / "data" / "1.nvb",
+                                                     book::kLargestBookFile + 1);
+                    },
+                    "I/O error 27"},
+        HostileBook{"ContentsFileLargerThanAnyBook", HostileBook::BeforeLoading,
+                    [](const auto& program) {
+                        std::filesystem::resize_file(program / "data.nvb",
+                                                     book::kLargestBookFile + 1);
+                    },
+                    "I/O error 27"},
         // A full disk, or a file size limit, half-way through the chapter.
         HostileBook{"WorkingPageCannotGrow", HostileBook::BeforeOpening,
                     [](const auto&) { fileSizeLimit.emplace(4096); }, "I/O error 27"}),
