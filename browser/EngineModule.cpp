@@ -1,9 +1,12 @@
 // The web engine module: the only code of the reader that links the web engine.
 #include "browser/WebEngineInterface.h"
 
+#include "BookPage.h"
+
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QTimer>
@@ -18,6 +21,8 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <algorithm>
+#include <csignal>
+#include <sys/types.h>
 
 namespace browser {
 
@@ -101,14 +106,14 @@ void restrictWhatPagesMayDo(QWebEngineSettings* settings) {
 }
 
 // Switches the engine reads once, when it starts: pages get no shared workers, whose
-// requests no interceptor sees, and peer connections send nothing over UDP that is not
-// proxied. Whatever the user's own switches say is kept.
+// requests no interceptor sees, no file pickers to write files with, and peer connections
+// send nothing over UDP that is not proxied. Whatever the user's own switches say is kept.
 void addEngineSwitchesBeforeItStarts() {
     QByteArray switches = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!switches.isEmpty()) {
         switches += ' ';
     }
-    switches += "--disable-blink-features=SharedWorker "
+    switches += "--disable-blink-features=SharedWorker,FileSystemAccess "
                 "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches);
 }
@@ -185,10 +190,38 @@ void keepOnlyHonestActions(QMenu* menu, QWebEnginePage* page) {
 class BookPageView : public QWebEngineView {
 public:
     explicit BookPageView(QWidget* parent) : QWebEngineView(parent) {
-        showAWordWhenTheRendererDies();
-        forgetHistory();
-        openNewWindowsHere();
-        denyPermissions();
+        takePage(new BookPage(this));
+    }
+
+    // Opens a page the user asked for, whatever the page shown now is doing. Its renderer
+    // is asked first whether it still answers: one that does not within kAnswerTime is
+    // stuck in a script or a layout that never ends and would hold every later page, so
+    // it is ended and the page opens in a fresh one.
+    void openPage(const QUrl& url) {
+        page_->openedByTheUser();
+        pending_ = url;
+        const quint64 opening = ++openings_;
+        if (page_->renderProcessPid() <= 0) {
+            awaited_ = 0;
+            load(url);
+            return;
+        }
+        awaited_ = opening;
+        // In the page's own world: after a renderer has died, a script run in another
+        // world leaves every later one unanswered.
+        page_->runJavaScript(QStringLiteral("0"), QWebEngineScript::MainWorld,
+                             [view = QPointer<BookPageView>(this), opening](const QVariant&) {
+                                 if (view && view->awaited_ == opening) {
+                                     view->awaited_ = 0;
+                                     view->load(view->pending_);
+                                 }
+                             });
+        QTimer::singleShot(kAnswerTime, this, [this, opening] {
+            if (awaited_ == opening) {
+                awaited_ = 0;
+                replaceStuckPage();
+            }
+        });
     }
 
 protected:
@@ -208,10 +241,36 @@ protected:
     }
 
 private:
+    static constexpr int kAnswerTime = 1000; // ms; a renderer at work answers in a few
+
+    void takePage(BookPage* page) {
+        page_ = page;
+        setPage(page);
+        showAWordWhenTheRendererDies();
+        forgetHistory();
+        openNewWindowsHere();
+        denyPermissions();
+    }
+
+    // The stuck page and its renderer go, and the page asked for opens in a fresh one: the
+    // engine's page keeps waiting on a renderer that was ended under it.
+    void replaceStuckPage() {
+        BookPage* stuck = page_;
+        const qint64 renderer = stuck->renderProcessPid();
+        stuck->disconnect(this);
+        takePage(new BookPage(this));
+        if (renderer > 0) {
+            ::kill(static_cast<pid_t>(renderer), SIGKILL);
+        }
+        // Its questions were closed when this opening began, so none of its code is running.
+        delete stuck;
+        load(pending_);
+    }
+
     // A renderer that was killed or ran out of memory leaves a grey view. Loading anything
     // makes a new renderer, so the next double click shows its page again.
     void showAWordWhenTheRendererDies() {
-        connect(page(), &QWebEnginePage::renderProcessTerminated, this, [this] {
+        connect(page_, &QWebEnginePage::renderProcessTerminated, this, [this] {
             // Not from inside the engine's own notice.
             QTimer::singleShot(0, this, [this] { setHtml(stoppedPage()); });
         });
@@ -219,12 +278,12 @@ private:
 
     // "Back" would show another chapter under the address of the one before.
     void forgetHistory() {
-        connect(page(), &QWebEnginePage::loadFinished, this, [this] { history()->clear(); });
+        connect(page_, &QWebEnginePage::loadFinished, this, [this] { history()->clear(); });
     }
 
     // A link that asks for a new window opens here; a script may not open one by itself.
     void openNewWindowsHere() {
-        connect(page(), &QWebEnginePage::newWindowRequested, this,
+        connect(page_, &QWebEnginePage::newWindowRequested, this,
                 [this](QWebEngineNewWindowRequest& request) {
                     if (request.isUserInitiated()) {
                         load(request.requestedUrl());
@@ -233,12 +292,17 @@ private:
     }
 
     void denyPermissions() {
-        connect(page(), &QWebEnginePage::featurePermissionRequested, this,
+        connect(page_, &QWebEnginePage::featurePermissionRequested, this,
                 [this](const QUrl& origin, QWebEnginePage::Feature feature) {
-                    page()->setFeaturePermission(origin, feature,
-                                                 QWebEnginePage::PermissionDeniedByUser);
+                    page_->setFeaturePermission(origin, feature,
+                                                QWebEnginePage::PermissionDeniedByUser);
                 });
     }
+
+    BookPage* page_ = nullptr;
+    QUrl pending_;
+    quint64 openings_ = 0;
+    quint64 awaited_ = 0; // the opening whose renderer has not answered yet
 };
 
 class EngineView : public WebPageView {
@@ -257,11 +321,11 @@ public:
             query.addQueryItem(QStringLiteral("load"), QString::number(++loads_));
             target.setQuery(query);
         }
-        view_->load(target);
+        view_->openPage(target);
     }
 
 private:
-    QWebEngineView* view_;
+    BookPageView* view_;
     quint64 loads_ = 0;
 };
 

@@ -11,13 +11,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -300,6 +304,125 @@ TEST_F(PageRequests, NoWorkerReadsOutsideTheBookAndNoLocalServerHearsFromThePage
     EXPECT_FALSE(socketServer.hasPendingConnections()) << "a local server was reached";
     EXPECT_FALSE(peerPort.hasPendingDatagrams()) << "a local address was sent packets";
 }
+
+// Pages that would keep the user on them: a script or a layout that never ends, a dialog
+// that comes back as soon as it is dismissed, a question before leaving. Whatever the page
+// does, the window's buttons work, the next entry opened is shown, and what the view shows
+// is what Save would write.
+struct TrappingPage {
+    const char* name;
+    std::string body;
+    int questionsShown; // the page's dialogs the user sees in all
+};
+
+std::ostream& operator<<(std::ostream& out, const TrappingPage& trap) {
+    return out << trap.name;
+}
+
+std::string nestedElements(int depth) {
+    std::string html;
+    html.reserve(static_cast<size_t>(depth) * 11);
+    for (int i = 0; i < depth; ++i) {
+        html += "<div>";
+    }
+    html += "deep";
+    for (int i = 0; i < depth; ++i) {
+        html += "</div>";
+    }
+    return html;
+}
+
+class TrappingPages : public RealEngine, public ::testing::WithParamInterface<TrappingPage> {
+protected:
+    void SetUp() override {
+        RealEngine::SetUp();
+        folder.write("data/1.nvb", scrambled("<head><title>trap</title></head><body><p>a page</p>" +
+                                             GetParam().body + "</body>"));
+    }
+
+    QWebEngineView* view() { return form->WebBrowser1->findChild<QWebEngineView*>(); }
+
+    static std::vector<QMessageBox*> visibleQuestions() {
+        std::vector<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                boxes.push_back(box);
+            }
+        }
+        return boxes;
+    }
+};
+
+TEST_P(TrappingPages, TheWindowStaysTheUsersAndTheNextEntryIsShown) {
+    openAndWait(0);
+    // Counts the page's dialogs as they come; a page's dialog waits for its answer inside
+    // the event loop, so the steps below run from timers too.
+    std::set<QMessageBox*> seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QMessageBox* box : visibleQuestions()) {
+            seen.insert(box);
+        }
+    });
+    watch.start(20);
+    // A click on the page: a page may ask before it is left only once the user has
+    // touched it.
+    QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, QPoint(10, 10));
+    bool listShown = false;
+    bool reopened = false;
+    // The page's trap is set off 300 ms after it loads.
+    QTimer::singleShot(1200, [&] {
+        // A dialog still up is dismissed as a user would; the next one must not come.
+        if (!visibleQuestions().empty()) {
+            QMessageBox* box = visibleQuestions().front();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton, {});
+        }
+        QTimer::singleShot(500, [&] {
+            QTest::mouseClick(form->Button2, Qt::LeftButton, {});
+            listShown = form->ListBox1->isVisible();
+            form->ListBox1->setCurrentRow(4);
+            form->ListBox1DblClick();
+            reopened = true;
+        });
+    });
+    ASSERT_TRUE(waitUntil([&] { return reopened; }, 10000));
+    EXPECT_TRUE(listShown) << "\"В оглавление\" did nothing";
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return view()->url().fileName() == "vaxilog.htm" &&
+                   evaluate("document.title") == "second";
+        },
+        10000))
+        << "the view still shows " << view()->url().toString().toStdString();
+    EXPECT_EQ(evaluate("location.hash"), "#deep");
+    EXPECT_NE(readFileBytes(folder.path() / "data" / "vaxilog.htm").find("<title>second"),
+              std::string::npos);
+    watch.stop();
+    EXPECT_EQ(static_cast<int>(seen.size()), GetParam().questionsShown);
+    EXPECT_TRUE(visibleQuestions().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, TrappingPages,
+    ::testing::Values(
+        TrappingPage{"ScriptThatNeverEnds",
+                     "<script>setTimeout(() => { for (;;) {} }, 300)</script>", 0},
+        TrappingPage{"LayoutThatNeverEnds",
+                     "<div id=deep></div><script>setTimeout(() => document.getElementById('deep')"
+                     ".innerHTML = '" +
+                         nestedElements(200000) + "', 300)</script>",
+                     0},
+        TrappingPage{"AlertThatComesBack",
+                     "<script>setTimeout(() => { for (;;) alert('again'); }, 300)</script>", 1},
+        TrappingPage{"QuestionsThatComeBack",
+                     "<script>setTimeout(() => { for (;;) { confirm('stay?');"
+                     " prompt('why?'); } }, 300)</script>",
+                     1},
+        TrappingPage{"QuestionBeforeLeaving",
+                     "<script>onbeforeunload = e => { e.preventDefault();"
+                     " return e.returnValue = 'stay'; };</script>",
+                     0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RealEngine, ARendererThatDiesLeavesAWordAndTheNextDoubleClickShowsItsPage) {
     openAndWait(1);
