@@ -24,14 +24,15 @@ int usage() {
 // Reads the written book back the way the reader does, so a generator slip shows here and
 // not as a puzzling figure later.
 void describeBook(const std::string& folder) {
-    const std::string contentsFile = folder + "/data.nvb";
+    book::Book layout;
+    layout.fixFolders(folder + "/");
+    const std::string contentsFile = layout.contentsFilePath();
     book::Contents contents;
     book::parseContents(book::descramble(book::readWholeFile(contentsFile)), contents);
     uintmax_t chapterBytes = 0;
     int chapterFiles = 0;
     for (int chapter = 1; chapter <= contents.chapterCount; ++chapter) {
-        chapterBytes +=
-            std::filesystem::file_size(folder + "/data/" + std::to_string(chapter) + ".nvb");
+        chapterBytes += std::filesystem::file_size(layout.chapterFilePath(chapter));
         ++chapterFiles;
     }
     const size_t expectedItems =

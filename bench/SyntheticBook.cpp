@@ -1,5 +1,7 @@
 #include "SyntheticBook.h"
 
+#include "book/Book.h"
+#include "book/CodePage.h"
 #include "book/Scrambling.h"
 
 #include <QStringEncoder>
@@ -22,10 +24,10 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 std::string inBookCodePage(const QString& text) {
-    QStringEncoder encoder("windows-1251");
+    QStringEncoder encoder(book::kBookCodePage);
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) {
-        throw std::runtime_error("no windows-1251 encoder");
+        throw std::runtime_error(std::string("no ") + book::kBookCodePage + " encoder");
     }
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
@@ -182,15 +184,15 @@ std::string contentsText(int textScale) {
 
 std::string chapterPage(int chapter, size_t bytes) {
     const std::string title = chapterTitle(chapter);
-    std::string page = std::string("<head>") + kLineEnd +
-                       "<meta http-equiv=\"Content-Type\" content=\"text/html; "
-                       "charset=windows-1251\">" +
-                       kLineEnd + "<title>" + title + "</title>" + kLineEnd +
-                       "<style>body{font-family:\"DejaVu Sans\",sans-serif;font-size:13px;"
-                       "line-height:1.45;margin:10px 14px;}h2{font-size:16px;color:#23406b;}"
-                       "pre{background:#f4f6f9;padding:8px;}</style>" +
-                       kLineEnd + "</head>" + kLineEnd + "<body>" + kLineEnd +
-                       "<a name=\"toppage\"></a>" + kLineEnd + "<h1>" + title + "</h1>" + kLineEnd;
+    std::string page =
+        std::string("<head>") + kLineEnd +
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + book::kBookCodePage +
+        "\">" + kLineEnd + "<title>" + title + "</title>" + kLineEnd +
+        "<style>body{font-family:\"DejaVu Sans\",sans-serif;font-size:13px;"
+        "line-height:1.45;margin:10px 14px;}h2{font-size:16px;color:#23406b;}"
+        "pre{background:#f4f6f9;padding:8px;}</style>" +
+        kLineEnd + "</head>" + kLineEnd + "<body>" + kLineEnd + "<a name=\"toppage\"></a>" +
+        kLineEnd + "<h1>" + title + "</h1>" + kLineEnd;
     const std::string end = std::string("</body>") + kLineEnd;
     const size_t sectionBytes = bytes > page.size() + end.size()
                                     ? (bytes - page.size() - end.size()) / kArticlesPerChapter
@@ -250,11 +252,12 @@ void writeFile(const std::string& path, const std::string& bytes) {
 }
 
 void writeBook(const std::string& folder) {
-    std::filesystem::create_directories(folder + "/data");
-    writeFile(folder + "/data.nvb", storedForm(contentsText()));
+    book::Book layout;
+    layout.fixFolders(folder + "/");
+    std::filesystem::create_directories(layout.bookFolder());
+    writeFile(layout.contentsFilePath(), storedForm(contentsText()));
     for (int chapter = 1; chapter <= kChapters; ++chapter) {
-        writeFile(folder + "/data/" + std::to_string(chapter) + ".nvb",
-                  storedForm(chapterPage(chapter)));
+        writeFile(layout.chapterFilePath(chapter), storedForm(chapterPage(chapter)));
     }
 }
 

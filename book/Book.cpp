@@ -24,7 +24,7 @@ std::string Book::workingPagePath() const {
 }
 
 std::string Book::chapterFilePath(int chapter) const {
-    return bookFolder_ + std::to_string(chapter) + ".nvb";
+    return bookFolder_ + chapterFileName(chapter);
 }
 
 void Book::DecodeToWorkingPage(const std::string& source, bool wrap) {

@@ -53,4 +53,8 @@ std::string bookFolderOf(const std::string& programFolder) {
     return programFolder + "data/";
 }
 
+std::string chapterFileName(int chapter) {
+    return std::to_string(chapter) + kChapterFileExtension;
+}
+
 } // namespace book

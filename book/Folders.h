@@ -21,4 +21,8 @@ std::string bookFolderOf(const std::string& programFolder);
 inline constexpr const char* kContentsFileName = "data.nvb";
 inline constexpr const char* kWorkingPageName = "vaxilog.htm";
 
+// Chapter N's page in the book folder is "N.nvb".
+inline constexpr const char* kChapterFileExtension = ".nvb";
+std::string chapterFileName(int chapter);
+
 } // namespace book

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book/CodePage.h"
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -10,8 +12,7 @@ namespace ui {
 // Where the book's bytes meet Qt's text: the book keeps its texts in its own code page and
 // names files with the system's bytes; the window shows and passes on Unicode.
 
-// Qt's name for the code page of the book's texts and pages.
-inline constexpr const char* kBookCodePage = "windows-1251";
+using book::kBookCodePage;
 
 // A text of the book (a list item, an anchor, a message) as the window shows it.
 QString textFromBookCodePage(const std::string& bytes);

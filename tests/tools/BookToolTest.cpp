@@ -71,6 +71,19 @@ TEST(BookPack, RefusesCharactersOutsideTheCodePageNamingFileAndLine) {
     }
 }
 
+// A page whose number no chapter can have is refused, not stored under another number.
+TEST(BookPack, RefusesChapterNumberTooLargeNamingFile) {
+    TempFolder source, packed;
+    writeSources(source);
+    source.write("99999999999.htm", "<p>far</p>");
+    try {
+        booktool::packBook(source.path().string(), packed.path().string());
+        FAIL();
+    } catch (const booktool::PackError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("99999999999.htm: the chapter number is too large"));
+    }
+}
+
 TEST(BookPack, LetterStoredAsEndMarkBecomesReferenceInPagesOnly) {
     TempFolder source, packed, unpacked;
     writeSources(source);

@@ -3,6 +3,7 @@
 #include "Cp1251.h"
 
 #include "book/Book.h"
+#include "book/CodePage.h"
 #include "book/Contents.h"
 #include "book/Errors.h"
 #include "book/Folders.h"
@@ -90,7 +91,7 @@ std::string declaredCharset(const std::string& page) {
 }
 
 bool isBookCodePage(const std::string& charset) {
-    return charset == "windows-1251" || charset == "cp1251" || charset == "x-cp1251";
+    return charset == book::kBookCodePage || charset == "cp1251" || charset == "x-cp1251";
 }
 
 struct ChapterPage {
@@ -128,7 +129,11 @@ std::vector<std::string> checkBook(const std::string& bookFolder) {
     std::vector<std::string> findings;
     book::Book reader;
     reader.fixFolders(fs::path(bookFolder).string() + "/");
-    const std::string contentsFile = std::string("data.nvb");
+    const std::string contentsFile = book::kContentsFileName;
+    // A chapter's page as the findings name it: its path below the folder checked.
+    const auto pageFile = [&reader](int chapter) {
+        return reader.chapterFilePath(chapter).substr(reader.programFolder().size());
+    };
 
     book::Contents contents;
     EntryRecorder entries;
@@ -152,9 +157,8 @@ std::vector<std::string> checkBook(const std::string& bookFolder) {
                     book::descramble(book::readWholeFile(reader.chapterFilePath(entry.chapter)));
                 pageOfChapter[entry.chapter] = {anchorsDefinedIn(page), declaredCharset(page)};
             } catch (const book::BookError& error) {
-                findings.push_back(where + "chapter " + std::to_string(entry.chapter) +
-                                   ": page data/" + std::to_string(entry.chapter) +
-                                   ".nvb cannot be read: " + error.what());
+                findings.push_back(where + "chapter " + std::to_string(entry.chapter) + ": page " +
+                                   pageFile(entry.chapter) + " cannot be read: " + error.what());
                 missingChapters.insert(entry.chapter);
                 continue;
             }
@@ -167,14 +171,14 @@ std::vector<std::string> checkBook(const std::string& bookFolder) {
             findings.push_back(where + "anchor line \"" + anchor + "\" does not start with \"#\"");
             continue;
         }
-        const std::string pageFile = "data/" + std::to_string(entry.chapter) + ".nvb";
         const ChapterPage& page = pageOfChapter[entry.chapter];
         const std::string name = entry.anchor.substr(1);
         if (!page.anchors.count(name)) {
-            findings.push_back(where + "anchor \"" + anchor + "\" is not defined in " + pageFile);
+            findings.push_back(where + "anchor \"" + anchor + "\" is not defined in " +
+                               pageFile(entry.chapter));
             continue;
         }
-        const std::string why = whyAnchorCannotLand(name, page, pageFile);
+        const std::string why = whyAnchorCannotLand(name, page, pageFile(entry.chapter));
         if (!why.empty()) {
             findings.push_back(where + "anchor \"" + anchor + "\" " + why);
         }

@@ -3,10 +3,12 @@
 #include "Cp1251.h"
 
 #include "book/Book.h"
+#include "book/CodePage.h"
 #include "book/Errors.h"
 #include "book/Folders.h"
 #include "book/Scrambling.h"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -18,6 +20,7 @@ namespace booktool {
 namespace {
 
 constexpr const char* kContentsSource = "contents.txt";
+constexpr const char* kChapterSourceExtension = ".htm";
 // In a page, the one letter whose stored form would end the file goes in as a reference.
 constexpr std::string_view kLetterOfEndMark = "\xd1\x98"; // U+0458 in UTF-8
 constexpr std::string_view kLetterOfEndMarkReference = "&#1112;";
@@ -61,8 +64,8 @@ std::string toBookCodePage(const std::string& utf8, const fs::path& file) {
         const auto bytes = utf8ToCp1251(text);
         if (!bytes) {
             throw PackError(file.string() + ":" + std::to_string(line) +
-                            ": a character here has no place in the book's code page "
-                            "(windows-1251)");
+                            ": a character here has no place in the book's code page (" +
+                            book::kBookCodePage + ")");
         }
         if (bytes->find(static_cast<char>(book::kPlainByteOfEndMark)) != std::string::npos) {
             throw PackError(file.string() + ":" + std::to_string(line) +
@@ -78,14 +81,21 @@ std::string toBookCodePage(const std::string& utf8, const fs::path& file) {
     return converted;
 }
 
-bool isChapterPageName(const std::string& name) {
-    static const std::regex pattern("[1-9][0-9]*\\.htm");
-    return std::regex_match(name, pattern);
+// A chapter's file, readable or stored: its number and the extension given.
+bool isChapterFile(const fs::path& file, const char* extension) {
+    static const std::regex number("[1-9][0-9]*");
+    return file.extension() == extension && std::regex_match(file.stem().string(), number);
 }
 
-bool isStoredChapterName(const std::string& name) {
-    static const std::regex pattern("[1-9][0-9]*\\.nvb");
-    return std::regex_match(name, pattern);
+int chapterNumberOf(const fs::path& page) {
+    const std::string number = page.stem().string();
+    int chapter = 0;
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), chapter);
+    if (error != std::errc() || end != number.data() + number.size()) {
+        throw PackError(page.string() + ": the chapter number is too large");
+    }
+    return chapter;
 }
 
 void makeFolder(const fs::path& folder) {
@@ -113,9 +123,11 @@ void packBook(const std::string& sourceFolder, const std::string& outFolder) {
     if (!fs::is_regular_file(contentsSource)) {
         throw PackError(contentsSource.string() + ": no table of contents");
     }
-    makeFolder(out / "data");
+    book::Book packed;
+    packed.fixFolders(out.string() + "/");
+    makeFolder(packed.bookFolder());
 
-    writeFile(out / book::kContentsFileName,
+    writeFile(packed.contentsFilePath(),
               book::scramble(toBookCodePage(readFile(contentsSource), contentsSource)));
 
     for (const auto& entry : fs::directory_iterator(source)) {
@@ -126,25 +138,26 @@ void packBook(const std::string& sourceFolder, const std::string& outFolder) {
         if (name == kContentsSource) {
             continue;
         }
-        if (isChapterPageName(name)) {
+        if (isChapterFile(entry.path(), kChapterSourceExtension)) {
             const std::string page =
                 replaceAll(readFile(entry.path()), kLetterOfEndMark, kLetterOfEndMarkReference);
             const std::string stored = book::scramble(toBookCodePage(page, entry.path()));
-            writeFile(out / "data" / (entry.path().stem().string() + ".nvb"), stored);
+            writeFile(packed.chapterFilePath(chapterNumberOf(entry.path())), stored);
         } else {
-            copyAsset(entry.path(), out / "data" / name);
+            copyAsset(entry.path(), fs::path(packed.bookFolder()) / name);
         }
     }
 }
 
 void unpackBook(const std::string& bookFolder, const std::string& outFolder) {
-    const fs::path bookPath(bookFolder);
+    book::Book stored;
+    stored.fixFolders(fs::path(bookFolder).string() + "/");
     const fs::path out(outFolder);
     makeFolder(out);
     writeFile(out / kContentsSource,
-              cp1251ToUtf8(book::descramble(readFile(bookPath / book::kContentsFileName))));
+              cp1251ToUtf8(book::descramble(readFile(stored.contentsFilePath()))));
 
-    const fs::path data = bookPath / "data";
+    const fs::path data(stored.bookFolder());
     if (!fs::is_directory(data)) {
         throw PackError(data.string() + ": no book folder");
     }
@@ -156,8 +169,8 @@ void unpackBook(const std::string& bookFolder, const std::string& outFolder) {
         if (name == book::kWorkingPageName) {
             continue; // a reader's leftover, not part of the book
         }
-        if (isStoredChapterName(name)) {
-            writeFile(out / (entry.path().stem().string() + ".htm"),
+        if (isChapterFile(entry.path(), book::kChapterFileExtension)) {
+            writeFile(out / (entry.path().stem().string() + kChapterSourceExtension),
                       cp1251ToUtf8(book::descramble(readFile(entry.path()))));
         } else {
             copyAsset(entry.path(), out / name);

@@ -8,10 +8,18 @@
 
 namespace booktool {
 
+namespace {
+
+std::runtime_error noCodePage() {
+    return std::runtime_error(std::string("this Qt build has no ") + kBookCodePage + " code page");
+}
+
+} // namespace
+
 std::string cp1251ToUtf8(std::string_view bytes) {
     QStringDecoder decoder(kBookCodePage);
     if (!decoder.isValid()) {
-        throw std::runtime_error("this Qt build has no windows-1251 code page");
+        throw noCodePage();
     }
     const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     return text.toUtf8().toStdString();
@@ -24,7 +32,7 @@ std::optional<std::string> utf8ToCp1251(std::string_view text) {
     }
     QStringEncoder encoder(kBookCodePage, QStringConverter::Flag::Stateless);
     if (!encoder.isValid()) {
-        throw std::runtime_error("this Qt build has no windows-1251 code page");
+        throw noCodePage();
     }
     const QByteArray bytes = encoder.encode(unicode);
     if (encoder.hasError()) {

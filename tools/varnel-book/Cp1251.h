@@ -1,13 +1,14 @@
 #pragma once
 
+#include "book/CodePage.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace booktool {
 
-// The book's own code page, as Qt names it.
-inline constexpr const char* kBookCodePage = "windows-1251";
+using book::kBookCodePage;
 
 std::string cp1251ToUtf8(std::string_view bytes);
 
