@@ -1,6 +1,7 @@
 #include "FileDescriptor.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,10 @@ int FileDescriptor::closeNow() {
     const int result = ::close(descriptor_);
     descriptor_ = -1;
     return result;
+}
+
+void reportOversizedWritesAsErrors() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool writeAll(int descriptor, const void* bytes, size_t length) {

@@ -23,6 +23,11 @@ private:
     int descriptor_;
 };
 
+// A write past the process's file size limit fails with EFBIG, which is reported like any
+// other failed write, instead of ending the process by SIGXFSZ with its new file half
+// written. Called once at start, before any file is written.
+void reportOversizedWritesAsErrors();
+
 // Writes every byte, going on after interruptions. False with errno set on a failure.
 bool writeAll(int descriptor, const void* bytes, size_t length);
 

@@ -8,12 +8,15 @@
 #include "browser/EngineLoader.h"
 
 #include "book/Folders.h"
+#include "fileio/FileDescriptor.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+    // A file size limit would otherwise end the reader in the middle of writing a page.
+    fileio::reportOversizedWritesAsErrors();
     // The web engine will not start its sandbox for root; without this it would not start.
     if (::geteuid() == 0) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -3,6 +3,7 @@
 #include "book/Contents.h"
 #include "book/Errors.h"
 #include "book/Scrambling.h"
+#include "fileio/FileDescriptor.h"
 
 #include "TempFolder.h"
 
@@ -72,24 +73,21 @@ std::ostream& operator<<(std::ostream& out, const HostileBook& hostile) {
     return out << hostile.name;
 }
 
-// While it lives, writing a file beyond `bytes` fails with EFBIG instead of killing us.
+// While it lives, writing a file beyond `bytes` fails. The reader's own start-up makes that
+// an EFBIG instead of a SIGXFSZ that would end us.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        fileio::reportOversizedWritesAsErrors();
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
 
 private:
     rlimit saved_{};
-    void (*previousHandler_)(int);
 };
 
 std::optional<FileSizeLimit> fileSizeLimit; // for the step under test only
