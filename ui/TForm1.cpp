@@ -4,8 +4,8 @@
 #include "BookText.h"
 #include "ErrorDisplay.h"
 #include "LinkLabel.h"
-#include "ReaderWindowAccessibility.h"
 #include "SiteAddresses.h"
+#include "accessibility/ReaderWindowAccessibility.h"
 
 #include "book/Errors.h"
 #include "chrome/TfcImageBtn.h"
