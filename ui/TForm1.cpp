@@ -81,6 +81,8 @@ void TForm1::ListBox1DblClick() {
         }
         book_.OpenArticle(index);
         navigateAndHideList(pageAddress());
+        // Into the page, where the view puts the reading position on the entry's anchor.
+        WebBrowser1->setFocus(Qt::OtherFocusReason);
     });
 }
 
