@@ -54,6 +54,7 @@ LINK_NAMES = [
 DEVELOPERS_LINK = "Сайт разработчиков!"
 ARTICLE = "Сортировка вставками"  # an article of chapter 1
 SECOND_ARTICLE = "Сортировка слиянием"  # another of chapter 1, further down its page
+NEXT_LINK = "К началу главы"  # the first link after SECOND_ARTICLE's heading
 BACK_BUTTON = "В оглавление"
 UPDATE_BUTTON = "Обновление"
 STANDIN_HEADING = "Stand-in of the maker's site"
@@ -376,6 +377,17 @@ def another_article_of_the_chapter(reader):
     reading_starts_at_the_heading(reader, SECOND_ARTICLE)
 
 
+def tab_goes_on_to_the_links_after_the_heading(reader):
+    mark = reader.events.mark()
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    def link_reached():
+        return [source for source in reader.events.since(mark)
+                if source is not None and source.getRoleName() == "link"]
+    reached = wait_for("the focus on a link of the page after Tab", link_reached)
+    if reached[0].name != NEXT_LINK:
+        raise Failure("Tab went to %s, not to %r after the heading" % (describe(reached[0]), NEXT_LINK))
+
+
 def update_page_in_the_tree(reader):
     press(reader.one("push button", UPDATE_BUTTON))
     wait_for("the update page's heading %r" % STANDIN_HEADING,
@@ -405,6 +417,7 @@ CHECKS = [
     reading_starts_at_the_heading,
     page_links_have_an_action,
     another_article_of_the_chapter,
+    tab_goes_on_to_the_links_after_the_heading,
     update_page_in_the_tree,
     close_ends_the_program,
 ]
