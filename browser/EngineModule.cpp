@@ -240,8 +240,15 @@ QString focusAnchorScript(const QString& anchor) {
         }
     }
     place = place || target;
-    if (place.tabIndex < 0 && !place.hasAttribute('tabindex'))
+    if (place.tabIndex < 0 && !place.hasAttribute('tabindex')) {
+        // Focusable by this script only, and without a focus ring: the page looks as it
+        // did before the reading position was put there.
         place.setAttribute('tabindex', '-1');
+        var outline = place.style.outline;
+        place.style.outline = 'none';
+        place.addEventListener('blur', function () { place.style.outline = outline; },
+            {once: true});
+    }
     place.focus({preventScroll: true});
     return document.activeElement === place;
 })(%1[0]))");
