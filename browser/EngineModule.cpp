@@ -1,10 +1,9 @@
 // The web engine module: the only code of the reader that links the web engine.
+#include "browser/ReadingPosition.h"
 #include "browser/WebEngineInterface.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMenu>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -14,13 +13,10 @@
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <algorithm>
-#include <memory>
-#include <utility>
 
 namespace browser {
 
@@ -207,59 +203,10 @@ void exposePagesToAssistiveTools() {
     }
 }
 
-// Puts the page's focus on what `anchor` names - the heading of an article when the anchor
-// is an empty mark just before it - so that a screen reader starts reading there and Tab goes
-// on to the links after it. The view has already scrolled to the anchor; focusing must not
-// scroll it elsewhere.
-QString focusAnchorScript(const QString& anchor) {
-    static const QString script = QStringLiteral(R"((function (anchor) {
-    var headings = 'h1, h2, h3, h4, h5, h6';
-    var target = document.getElementById(anchor);
-    if (!target) {
-        // As the view finds a named mark: without regard to case in a page without a doctype.
-        var quirks = document.compatMode === 'BackCompat';
-        var marks = document.querySelectorAll('a[name]');
-        for (var i = 0; i < marks.length && !target; i++) {
-            var name = marks[i].getAttribute('name');
-            if (name === anchor || (quirks && name.toLowerCase() === anchor.toLowerCase()))
-                target = marks[i];
-        }
-    }
-    if (!target)
-        return false;
-    var place = target.closest(headings) || target.querySelector(headings);
-    if (!place && !/\S/.test(target.textContent)) {
-        var walker = document.createTreeWalker(document.documentElement,
-            NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT);
-        walker.currentNode = target;
-        for (var node = walker.nextNode(); node && !place; node = walker.nextNode()) {
-            if (node.nodeType === Node.TEXT_NODE && /\S/.test(node.data))
-                break;
-            if (node.nodeType === Node.ELEMENT_NODE && node.matches(headings))
-                place = node;
-        }
-    }
-    place = place || target;
-    if (place.tabIndex < 0 && !place.hasAttribute('tabindex')) {
-        // Focusable by this script only, and without a focus ring: the page looks as it
-        // did before the reading position was put there.
-        place.setAttribute('tabindex', '-1');
-        var outline = place.style.outline;
-        place.style.outline = 'none';
-        place.addEventListener('blur', function () { place.style.outline = outline; },
-            {once: true});
-    }
-    place.focus({preventScroll: true});
-    return document.activeElement === place;
-})(%1[0]))");
-    // The anchor as a string literal of the script, whatever characters it holds.
-    const QByteArray literal = QJsonDocument(QJsonArray{anchor}).toJson(QJsonDocument::Compact);
-    return script.arg(QString::fromUtf8(literal));
-}
-
 class EngineView : public WebPageView {
 public:
-    explicit EngineView(QWidget* parent) : view_(new BookPageView(parent)) { readFromTheAnchor(); }
+    explicit EngineView(QWidget* parent)
+        : view_(new BookPageView(parent)), readingPosition_(view_) {}
 
     QWidget* widget() override { return view_; }
 
@@ -273,29 +220,14 @@ public:
             query.addQueryItem(QStringLiteral("load"), QString::number(++loads_));
             target.setQuery(query);
         }
-        *anchor_ = url.fragment(QUrl::FullyDecoded);
+        readingPosition_.loading(url);
         view_->load(target);
     }
 
 private:
-    // Once the page asked for has loaded, the reading position moves to its anchor. In a
-    // world of its own, so that the page's scripts cannot change what focusing does.
-    // The view may outlive this object by a little, hence no `this` in the handler.
-    void readFromTheAnchor() {
-        QObject::connect(view_, &QWebEngineView::loadFinished, view_,
-                         [view = view_, pending = anchor_](bool ok) {
-                             const QString anchor = std::exchange(*pending, QString());
-                             if (ok && !anchor.isEmpty()) {
-                                 view->page()->runJavaScript(focusAnchorScript(anchor),
-                                                             QWebEngineScript::ApplicationWorld);
-                             }
-                         });
-    }
-
     QWebEngineView* view_;
     quint64 loads_ = 0;
-    // The anchor of the page being loaded.
-    std::shared_ptr<QString> anchor_ = std::make_shared<QString>();
+    ReadingPosition readingPosition_;
 };
 
 } // namespace

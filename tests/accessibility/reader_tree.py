@@ -213,6 +213,8 @@ class Reader:
         self.log = open(os.path.join(os.path.dirname(READER_DIR), "reader.log"), "wb")
         self.events = FocusEvents()
         environment = dict(os.environ)
+        # The reader itself must expose its pages; nothing in the environment does it here.
+        environment.pop("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", None)
         environment["QTWEBENGINE_CHROMIUM_FLAGS"] = (
             environment.get("QTWEBENGINE_CHROMIUM_FLAGS", "") +
             " --proxy-server=" + site_proxy).strip()
