@@ -260,7 +260,11 @@ class Reader:
         return documents[0]
 
     def page_heading(self, title):
-        found = [node for node in walk(self.page(), into_pages=True) if is_heading(node, title)]
+        try:
+            found = [node for node in walk(self.page(), into_pages=True)
+                     if is_heading(node, title)]
+        except GLib.GError:
+            return None  # a node of the page that was there a moment ago is gone: loading
         return found[0] if found else None
 
     def open_entry(self, title):
