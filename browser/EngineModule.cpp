@@ -1,4 +1,5 @@
 // The web engine module: the only code of the reader that links the web engine.
+#include "browser/ReadingPosition.h"
 #include "browser/WebEngineInterface.h"
 #include "browser/WorkingPageFolder.h"
 
@@ -313,9 +314,21 @@ private:
     quint64 awaited_ = 0; // the opening whose renderer has not answered yet
 };
 
+// Screen readers read the pages, not only the window around them. The engine keeps a page's
+// own accessibility off on Linux unless asked before it starts (it reads the switch once, when
+// its first profile is made). Asked, it still builds nothing until an assistive tool turns
+// Qt's accessibility on, so the reader asks always: a screen reader started later finds the
+// page too.
+void exposePagesToAssistiveTools() {
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    }
+}
+
 class EngineView : public WebPageView {
 public:
-    explicit EngineView(QWidget* parent) : view_(new BookPageView(parent)) {}
+    explicit EngineView(QWidget* parent)
+        : view_(new BookPageView(parent)), readingPosition_(view_) {}
 
     QWidget* widget() override { return view_; }
 
@@ -329,12 +342,14 @@ public:
             query.addQueryItem(QStringLiteral("load"), QString::number(++loads_));
             target.setQuery(query);
         }
+        readingPosition_.loading(url);
         view_->openPage(target);
     }
 
 private:
     BookPageView* view_;
     quint64 loads_ = 0;
+    ReadingPosition readingPosition_;
 };
 
 } // namespace
@@ -347,6 +362,7 @@ class VarnelWebEngine : public QObject, public WebEngineModule {
 public:
     void readBookPages(const BookPages& pages) override {
         addEngineSwitchesBeforeItStarts();
+        exposePagesToAssistiveTools();
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
         profile->scripts()->insert(withoutPeerConnections());
         profile->settings()->setDefaultTextEncoding(pages.defaultTextEncoding);
@@ -365,6 +381,7 @@ public:
         // the window stays the same from the first frame to the last. It must be chosen
         // before the first view exists.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        exposePagesToAssistiveTools();
         return new EngineView(parent);
     }
 

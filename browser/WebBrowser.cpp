@@ -16,6 +16,7 @@ void WebBrowser::ensureView() {
     view_ = factory_(this);
     view_->widget()->setGeometry(rect());
     view_->widget()->show();
+    setFocusProxy(view_->widget());
 }
 
 void WebBrowser::navigate(const PageAddress& address) {

@@ -10,7 +10,8 @@
 namespace browser {
 
 // The web view of the window (`WebBrowser1`). It holds the engine's view once one has
-// been made; until then it is a blank area of the window.
+// been made; until then it is a blank area of the window. The keyboard focus given to it
+// goes to the view.
 class WebBrowser : public QWidget {
 public:
     // Makes the engine's view inside `parent`; raises a WindowError when it cannot.

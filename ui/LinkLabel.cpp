@@ -1,6 +1,6 @@
 #include "LinkLabel.h"
 
-#include "Accessibility.h"
+#include "accessibility/Accessibility.h"
 
 #include <QEvent>
 #include <QLabel>

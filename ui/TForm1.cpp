@@ -4,8 +4,8 @@
 #include "BookText.h"
 #include "ErrorDisplay.h"
 #include "LinkLabel.h"
-#include "ReaderWindowAccessibility.h"
 #include "SiteAddresses.h"
+#include "accessibility/ReaderWindowAccessibility.h"
 
 #include "book/Errors.h"
 #include "chrome/TfcImageBtn.h"
@@ -85,6 +85,8 @@ void TForm1::ListBox1DblClick() {
         }
         book_.OpenArticle(index);
         navigateAndHideList(pageAddress());
+        // Into the page, where the view puts the reading position on the entry's anchor.
+        WebBrowser1->setFocus(Qt::OtherFocusReason);
     });
 }
 

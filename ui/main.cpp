@@ -1,9 +1,9 @@
 // Varnel: a reader for one book of articles on programming algorithms.
-#include "Accessibility.h"
 #include "BookText.h"
 #include "Dialogs.h"
 #include "ReaderStart.h"
 #include "TForm1.h"
+#include "accessibility/Accessibility.h"
 
 #include "browser/EngineLoader.h"
 

@@ -5,15 +5,21 @@ Starts READER_DIR/varnel (accessibility on, a private D-Bus session and an X dis
 by the caller; an xdg-open stand-in appending each address it is given to OPENED_FILE),
 then checks, in order, each expectation of the table at the end. Exit status 1 when any
 failed. Run with Debian's /usr/bin/python3, the one pyatspi is for.
+
+The maker's site is played by a local stand-in: the reader's web requests go through a
+proxy of this script, which answers every address with STANDIN_PAGE.
 """
 
+import http.server
 import os
 import re
 import subprocess
 import sys
+import threading
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 READER_DIR, OPENED_FILE = sys.argv[1], sys.argv[2]
 WORKING_PAGE = os.path.join(READER_DIR, "data", "vaxilog.htm")
@@ -47,21 +53,78 @@ LINK_NAMES = [
 ]
 DEVELOPERS_LINK = "Сайт разработчиков!"
 ARTICLE = "Сортировка вставками"  # an article of chapter 1
+SECOND_ARTICLE = "Сортировка слиянием"  # another of chapter 1, further down its page
+NEXT_LINK = "К началу главы"  # the first link after SECOND_ARTICLE's heading
+BACK_BUTTON = "В оглавление"
+UPDATE_BUTTON = "Обновление"
+STANDIN_HEADING = "Stand-in of the maker's site"
+STANDIN_PAGE = ("<html><head><title>Stand-in</title></head><body><h1>%s</h1>"
+                "<p><a href='http://www.varnel.example/'>Home</a></p></body></html>"
+                % STANDIN_HEADING).encode("utf-8")
 
 
 class Failure(Exception):
     pass
 
 
+def pump_events():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(what, condition, seconds=20.0):
     deadline = time.monotonic() + seconds
     while True:
+        pump_events()
         result = condition()
         if result:
             return result
         if time.monotonic() > deadline:
             raise Failure("timed out waiting for " + what)
         time.sleep(0.2)
+
+
+class FocusEvents:
+    """Where the screen reader's position went: focus and caret events, in order."""
+
+    KINDS = ("object:state-changed:focused", "object:text-caret-moved")
+
+    def __init__(self):
+        self.seen = []
+        pyatspi.Registry.registerEventListener(self.note, *self.KINDS)
+
+    def note(self, event):
+        if event.type.startswith("object:state-changed:focused") and not event.detail1:
+            return  # focus leaving
+        self.seen.append(event.source)
+
+    def mark(self):
+        pump_events()
+        return len(self.seen)
+
+    def since(self, mark):
+        return self.seen[mark:]
+
+
+class StandInSite(http.server.BaseHTTPRequestHandler):
+    """A proxy that answers every page it is asked for with STANDIN_PAGE."""
+
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(STANDIN_PAGE)))
+        self.end_headers()
+        self.wfile.write(STANDIN_PAGE)
+
+    def log_message(self, *args):
+        pass
+
+
+def start_stand_in_site():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), StandInSite)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return "http://127.0.0.1:%d" % server.server_address[1]
 
 
 def fresh(node):
@@ -74,12 +137,14 @@ def children(node):
     return [node.getChildAtIndex(i) for i in range(node.childCount)]
 
 
-def walk(node):
-    """Every object below `node`, without the web page's own document."""
+def walk(node, into_pages=False):
+    """Every object below `node`, without the web page's own document unless asked."""
     for child in children(node):
+        if child is None:
+            continue
         yield child
-        if child.getRoleName() != "document web":
-            yield from walk(child)
+        if into_pages or child.getRoleName() != "document web":
+            yield from walk(child, into_pages)
 
 
 def describe(node):
@@ -103,6 +168,21 @@ def press(node):
 
 def has_state(node, state):
     return fresh(node).getState().contains(state)
+
+
+def text_of(node):
+    """What a screen reader reads of `node`: its Text where it offers one, else its name.
+    Qt 6.4 gives a page's nodes a Text interface only where they are editable; a heading
+    or a paragraph carries its text as its name."""
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return node.name
+    return text.getText(0, -1)
+
+
+def is_heading(node, title):
+    return node.getRoleName() == "heading" and text_of(node).strip() == title
 
 
 def matches(expected, name):
@@ -129,10 +209,18 @@ def working_page():
 
 
 class Reader:
-    def __init__(self):
+    def __init__(self, site_proxy):
         self.log = open(os.path.join(os.path.dirname(READER_DIR), "reader.log"), "wb")
-        self.process = subprocess.Popen([os.path.join(READER_DIR, "varnel")],
+        self.events = FocusEvents()
+        environment = dict(os.environ)
+        # The reader itself must expose its pages; nothing in the environment does it here.
+        environment.pop("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", None)
+        environment["QTWEBENGINE_CHROMIUM_FLAGS"] = (
+            environment.get("QTWEBENGINE_CHROMIUM_FLAGS", "") +
+            " --proxy-server=" + site_proxy).strip()
+        self.process = subprocess.Popen([os.path.join(READER_DIR, "varnel")], env=environment,
                                         stdout=self.log, stderr=subprocess.STDOUT)
+        self.opened_at = None
 
     def wait_until_ready(self):
         self.app = wait_for("the reader on the accessibility bus", self.find_app, 60)
@@ -163,6 +251,28 @@ class Reader:
     def list_items(self):
         lists = self.find("list")
         return [item for item in children(lists[0])] if lists else []
+
+    def page(self):
+        """The web page's document."""
+        documents = self.find("document web")
+        if len(documents) != 1:
+            raise Failure("%d web documents in the window" % len(documents))
+        return documents[0]
+
+    def page_heading(self, title):
+        try:
+            found = [node for node in walk(self.page(), into_pages=True)
+                     if is_heading(node, title)]
+        except GLib.GError:
+            return None  # a node of the page that was there a moment ago is gone: loading
+        return found[0] if found else None
+
+    def open_entry(self, title):
+        items = [item for item in self.list_items() if item.name.strip() == title]
+        if len(items) != 1:
+            raise Failure("%d entries named %r" % (len(items), title))
+        self.opened_at = self.events.mark()
+        press(items[0])
 
 
 # The expectations, in the order they are checked; each raises Failure or returns.
@@ -228,12 +338,73 @@ def article_opens_its_chapter(reader):
     items = [item for item in reader.list_items() if item.name.strip() == ARTICLE]
     if len(items) != 1 or not all(PRESS in actions(item) for item in reader.list_items()):
         raise Failure("not every entry has a %s action, or no %r" % (PRESS, ARTICLE))
-    press(items[0])
+    reader.open_entry(ARTICLE)
     chapter = descrambled(os.path.join(READER_DIR, "data", "1.nvb"))
     wait_for("chapter 1 in the working page", lambda: chapter in working_page())
     wait_for("the list to give way to the page",
              lambda: not has_state(reader.find("list")[0], pyatspi.STATE_SHOWING))
     one_window_named_varnel(reader)  # the page's engine adds no window of its own
+
+
+def article_text_in_the_page(reader):
+    wait_for("a heading %r in the page" % ARTICLE,
+             lambda: reader.page_heading(ARTICLE))
+
+
+def reading_starts_at_the_heading(reader, title=ARTICLE):
+    def heading_reached():
+        return any(is_heading(source, title) for source in reader.events.since(reader.opened_at)
+                   if source is not None)
+    try:
+        wait_for("the focus or the caret on the heading %r" % title, heading_reached)
+    except Failure:
+        reached = [describe(source) for source in reader.events.since(reader.opened_at)
+                   if source is not None]
+        raise Failure("the focus or the caret went only to %s, not to the heading %r"
+                      % (reached, title))
+
+
+def page_links_have_an_action(reader):
+    links = [node for node in walk(reader.page(), into_pages=True)
+             if node.getRoleName() == "link"]
+    if not links:
+        raise Failure("the page shows no links")
+    without = [describe(link) for link in links if not actions(link)]
+    if without:
+        raise Failure("%d of %d links have no action: %s" % (len(without), len(links), without[:3]))
+    # And the action does something: what Qt offers for a page's link is to focus it.
+    mark = reader.events.mark()
+    links[0].queryAction().doAction(0)
+    wait_for("the focus on %s after its action %s" % (describe(links[0]), actions(links[0])[0]),
+             lambda: any(source is not None and source.getRoleName() == "link" and
+                         source.name == links[0].name for source in reader.events.since(mark)))
+
+
+def another_article_of_the_chapter(reader):
+    press(reader.one("push button", BACK_BUTTON))
+    wait_for("the list again", lambda: has_state(reader.find("list")[0], pyatspi.STATE_SHOWING))
+    reader.open_entry(SECOND_ARTICLE)
+    wait_for("the list to give way to the page",
+             lambda: not has_state(reader.find("list")[0], pyatspi.STATE_SHOWING))
+    reading_starts_at_the_heading(reader, SECOND_ARTICLE)
+
+
+def tab_goes_on_to_the_links_after_the_heading(reader):
+    mark = reader.events.mark()
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    def link_reached():
+        return [source for source in reader.events.since(mark)
+                if source is not None and source.getRoleName() == "link"]
+    reached = wait_for("the focus on a link of the page after Tab", link_reached)
+    if reached[0].name != NEXT_LINK:
+        raise Failure("Tab went to %s, not to %r after the heading"
+                      % (describe(reached[0]), NEXT_LINK))
+
+
+def update_page_in_the_tree(reader):
+    press(reader.one("push button", UPDATE_BUTTON))
+    wait_for("the update page's heading %r" % STANDIN_HEADING,
+             lambda: reader.page_heading(STANDIN_HEADING))
 
 
 def close_ends_the_program(reader):
@@ -254,13 +425,20 @@ CHECKS = [
     developers_link_opens_the_site,
     separator_opens_nothing,
     article_opens_its_chapter,
+    # What the page says, and where reading starts in it.
+    article_text_in_the_page,
+    reading_starts_at_the_heading,
+    page_links_have_an_action,
+    another_article_of_the_chapter,
+    tab_goes_on_to_the_links_after_the_heading,
+    update_page_in_the_tree,
     close_ends_the_program,
 ]
 
 
 def main():
     failed = 0
-    reader = Reader()
+    reader = Reader(start_stand_in_site())
     try:
         reader.wait_until_ready()
         for check in CHECKS:

@@ -385,6 +385,23 @@ TEST_F(ReaderWindow, WorkingPageThatCannotGrowIsReportedAndThePageShownLastStays
     EXPECT_EQ(workingPage(), "<html>\r\n<p>one</p><a name=insert></a></html>\r\n");
 }
 
+// The list an entry was opened from is hidden: a keyboard or screen reader user goes on in
+// the page, each time an entry is opened.
+TEST_F(ReaderWindow, OpeningAnEntryPutsTheKeyboardFocusInThePage) {
+    start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const int row : {1, 4}) {
+        form->Button4Click();
+        form->ListBox1->setFocus();
+        doubleClickItem(row);
+        ASSERT_TRUE(form->ListBox1->isHidden());
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus && form->WebBrowser1->isAncestorOf(focus)) << "row " << row;
+    }
+}
+
 TEST_F(ReaderWindow, TabOrderRunsThroughTheBarButtonsFromTheFirstFocus) {
     start();
     form->show();

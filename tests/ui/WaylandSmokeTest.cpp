@@ -108,6 +108,10 @@ int main(int argc, char** argv) {
     if (::geteuid() == 0) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    // The headless compositor offers no seat. Qt 6.4's Wayland text input then asks the
+    // missing seat for its text input when the focus moves in a page (the reader puts it on
+    // the article's heading) and crashes; no compositor a user works in lacks a seat.
+    qputenv("QT_IM_MODULE", "none");
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,8 +1,8 @@
 #include "ReaderWindowAccessibility.h"
 
 #include "Accessibility.h"
-#include "SiteAddresses.h"
-#include "TForm1.h"
+#include "ui/SiteAddresses.h"
+#include "ui/TForm1.h"
 
 #include "chrome/TfcImageBtn.h"
 #include "chrome/TfcImager.h"

@@ -4,7 +4,7 @@
 #include "AccessibleContentsList.h"
 #include "AccessibleReaderApplication.h"
 #include "AccessibleReaderWidget.h"
-#include "ContentsListBox.h"
+#include "ui/ContentsListBox.h"
 
 #include <QApplication>
 #include <QWidget>

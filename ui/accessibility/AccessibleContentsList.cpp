@@ -1,6 +1,6 @@
 #include "AccessibleContentsList.h"
 
-#include "ContentsListBox.h"
+#include "ui/ContentsListBox.h"
 
 #include <QMetaObject>
 
