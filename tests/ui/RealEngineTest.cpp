@@ -11,6 +11,7 @@
 #include "TempFolder.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
@@ -490,6 +491,102 @@ INSTANTIATE_TEST_SUITE_P(
                      0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+} // namespace
+
+// Stands in for the programs other schemes belong to: remembers what they were given.
+class OtherProgram : public QObject {
+    Q_OBJECT
+public:
+    QStringList given;
+public slots:
+    void open(const QUrl& url) { given << url.toString(); }
+};
+
+namespace {
+
+// A page's link of another program's scheme goes to that program only once the user has
+// agreed to a question naming it; a page's file picker never comes up.
+class LinksOfOtherPrograms : public RealEngine, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        RealEngine::SetUp();
+        folder.write("data/1.nvb",
+                     scrambled(std::string("<head><title>links</title></head><body>"
+                                           "<p><a id=link href='") +
+                               GetParam() +
+                               "'>another program</a></p><p><button id=save onclick=\""
+                               "results.save = typeof showSaveFilePicker !== 'function' ? 'none'"
+                               " : 'asked'; if (results.save === 'asked') showSaveFilePicker()"
+                               ".then(() => results.save = 'picked', e => results.save = 'refused')"
+                               "\">save</button></p><script>window.results = {};</script></body>"));
+        scheme = QUrl(QString::fromLatin1(GetParam())).scheme();
+        QDesktopServices::setUrlHandler(scheme, &program, "open");
+        // Every box that comes up is noted and answered as the row says.
+        QObject::connect(&watch, &QTimer::timeout, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (!widget->isVisible()) {
+                    continue;
+                }
+                if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+                    questions << box->text();
+                    QTest::mouseClick(box->button(answer), Qt::LeftButton, {});
+                } else if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+                    otherDialogs << dialog->windowTitle();
+                    dialog->reject();
+                }
+            }
+        });
+        watch.start(20);
+    }
+    void TearDown() override { QDesktopServices::unsetUrlHandler(scheme); }
+
+    void click(const char* id) {
+        QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
+        const QString at = evaluate(QStringLiteral("(() => { const r = document.getElementById("
+                                                   "'%1').getBoundingClientRect();"
+                                                   " return (r.x + 5) + ',' + (r.y + 5); })()")
+                                        .arg(QLatin1String(id)));
+        const QStringList xy = at.split(QLatin1Char(','));
+        ASSERT_EQ(xy.size(), 2) << at.toStdString();
+        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
+                          QPoint(int(xy[0].toDouble()), int(xy[1].toDouble())));
+    }
+
+    QString scheme;
+    OtherProgram program;
+    QTimer watch;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    QStringList questions;
+    QStringList otherDialogs;
+};
+
+TEST_P(LinksOfOtherPrograms, GoThereOnlyWhenTheUserAgrees) {
+    openAndWait(0);
+    click("link");
+    ASSERT_TRUE(waitUntil([&] { return !questions.isEmpty(); }, 10000)) << "nobody was asked";
+    EXPECT_TRUE(questions.first().contains(QUrl(QString::fromLatin1(GetParam())).toDisplayString()))
+        << questions.first().toStdString();
+    QTest::qWait(300);
+    EXPECT_TRUE(program.given.isEmpty()) << "given without the user's word";
+
+    answer = QMessageBox::Open;
+    click("link");
+    ASSERT_TRUE(waitUntil([&] { return !program.given.isEmpty(); }, 10000));
+    EXPECT_EQ(program.given, QStringList{QUrl(QString::fromLatin1(GetParam())).toString()});
+    EXPECT_EQ(evaluate("document.title"), "links") << "the page was left";
+
+    click("save");
+    ASSERT_TRUE(waitUntil([&] { return evaluate("String(results.save)") != "undefined"; }, 10000));
+    QTest::qWait(300);
+    EXPECT_NE(evaluate("results.save"), "picked");
+    EXPECT_TRUE(otherDialogs.isEmpty()) << otherDialogs.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, LinksOfOtherPrograms,
+                         ::testing::Values("ssh://host/notes",
+                                           "mailto:someone@example.org?body=my%20notes",
+                                           "apt:cowsay", "made-up-scheme:anything"));
+
 TEST_F(RealEngine, ARendererThatDiesLeavesAWordAndTheNextDoubleClickShowsItsPage) {
     openAndWait(1);
     QWebEngineView* view = form->WebBrowser1->findChild<QWebEngineView*>();
@@ -524,3 +621,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+#include "RealEngineTest.moc"
