@@ -11,8 +11,13 @@
 namespace book {
 
 void Book::fixFolders(const std::string& programFolder) {
+    fixFolders(programFolder, bookFolderOf(programFolder));
+}
+
+void Book::fixFolders(const std::string& programFolder, const std::string& workingFolder) {
     programFolder_ = programFolder;
     bookFolder_ = bookFolderOf(programFolder);
+    workingFolder_ = workingFolder;
 }
 
 std::string Book::contentsFilePath() const {
@@ -20,7 +25,7 @@ std::string Book::contentsFilePath() const {
 }
 
 std::string Book::workingPagePath() const {
-    return bookFolder_ + kWorkingPageName;
+    return workingFolder_ + kWorkingPageName;
 }
 
 std::string Book::chapterFilePath(int chapter) const {

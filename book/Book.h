@@ -10,11 +10,15 @@ namespace book {
 // which anchor was opened last. The window owns exactly one.
 class Book {
 public:
-    // Fixes the program folder and the book folder below it.
+    // Fixes the program folder and the book folder below it; the working page lies in the
+    // book folder.
     void fixFolders(const std::string& programFolder);
+    // The same with the working page in `workingFolder` (ending in "/").
+    void fixFolders(const std::string& programFolder, const std::string& workingFolder);
 
     const std::string& programFolder() const { return programFolder_; }
     const std::string& bookFolder() const { return bookFolder_; }
+    const std::string& workingFolder() const { return workingFolder_; }
     std::string contentsFilePath() const;
     std::string workingPagePath() const;
     std::string chapterFilePath(int chapter) const;
@@ -40,6 +44,7 @@ public:
 private:
     std::string programFolder_;
     std::string bookFolder_;
+    std::string workingFolder_;
     std::string currentAnchor_;
     Contents contents_;
 };

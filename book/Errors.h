@@ -51,6 +51,13 @@ public:
     BookInUseError();
 };
 
+// A folder the reader writes in cannot be used. Not a BookError: the message names the
+// folder, whose name is in the file system's encoding rather than the book's code page.
+class FolderError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // The table of contents asks for more than the chapter table can hold.
 class BookLimitError : public BookError {
 public:

@@ -3,6 +3,7 @@
 #include "Errors.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 
@@ -15,12 +16,22 @@ int openFolder(const std::string& folder) {
     return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
 }
 
+// Going on unlocked would let a second reader write, and at its close delete, the page of
+// the first.
+[[noreturn]] void cannotLock(const std::string& folder, int error) {
+    throw FolderError("The reader cannot make sure that it is the only reader of its book: "
+                      "the folder " +
+                      folder + " cannot be locked: " + std::strerror(error));
+}
+
 } // namespace
 
-SingleReaderLock::SingleReaderLock(const std::string& bookFolder)
-    : folder_(openFolder(bookFolder)) {
+SingleReaderLock::SingleReaderLock(const std::string& folder) : folder_(openFolder(folder)) {
     if (!folder_.isOpen()) {
-        return;
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return; // no book there: the book's own errors say so
+        }
+        cannotLock(folder, errno);
     }
     int result;
     do {
@@ -34,6 +45,7 @@ SingleReaderLock::SingleReaderLock(const std::string& bookFolder)
     if (error == EWOULDBLOCK) {
         throw BookInUseError();
     }
+    cannotLock(folder, error);
 }
 
 } // namespace book

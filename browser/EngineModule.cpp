@@ -1,5 +1,6 @@
 // The web engine module: the only code of the reader that links the web engine.
 #include "browser/WebEngineInterface.h"
+#include "browser/WorkingPageFolder.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -28,12 +29,18 @@ public:
     explicit BookFilesOnly(const LocalFiles& allowed, QObject* parent)
         : QWebEngineUrlRequestInterceptor(parent),
           bookFolder_(QFileInfo(allowed.bookFolder).canonicalFilePath() + QLatin1Char('/')),
-          blankPage_(QFileInfo(allowed.blankPage).canonicalFilePath()) {}
+          blankPage_(QFileInfo(allowed.blankPage).canonicalFilePath()),
+          workingPage_(allowed.workingPage, allowed.bookFolder) {}
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl& url = info.requestUrl();
         if (url.scheme() == QLatin1String("file") && !allowed(url)) {
-            info.block(true);
+            const QUrl bookFile = workingPage_.bookFileFor(url);
+            if (!bookFile.isEmpty() && allowed(bookFile)) {
+                info.redirect(bookFile);
+            } else {
+                info.block(true);
+            }
         }
     }
 
@@ -54,11 +61,12 @@ private:
             return false;
         }
         return (bookFolder_.size() > 1 && file.startsWith(bookFolder_)) ||
-               (!blankPage_.isEmpty() && file == blankPage_);
+               (!blankPage_.isEmpty() && file == blankPage_) || workingPage_.isWorkingPage(file);
     }
 
     QString bookFolder_;
     QString blankPage_;
+    WorkingPageFolder workingPage_;
 };
 
 // What a book page never needs: other windows, the network from a local page, the

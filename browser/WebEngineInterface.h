@@ -18,11 +18,13 @@ public:
     virtual void load(const QUrl& url) = 0;
 };
 
-// The local files a page may read: everything below the book folder, and the reader's own
-// blank page. Paths end in "/" for a folder.
+// The local files a page may read: everything below the book folder, the reader's own blank
+// page, and the working page, which may lie in a folder of its own; there the names beside it
+// stand for the book folder's files. Paths end in "/" for a folder.
 struct LocalFiles {
     QString bookFolder;
     QString blankPage;
+    QString workingPage;
 };
 
 // How the book's pages are read: what they may reach, and the text encoding of a page that
@@ -43,5 +45,5 @@ public:
 
 } // namespace browser
 
-#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.2"
+#define VarnelWebEngineModule_iid "example.varnel.WebEngineModule/1.3"
 Q_DECLARE_INTERFACE(browser::WebEngineModule, VarnelWebEngineModule_iid)

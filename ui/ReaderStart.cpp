@@ -31,27 +31,32 @@ void requireUtf8Name(const std::string& folder) {
 } // namespace
 
 std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
-                                              const std::function<std::string()>& findFolder) {
+                                              const std::function<std::string()>& findFolder,
+                                              const book::UserFolders& user) {
     std::optional<ReaderStart> start;
     runGuarded(dialogs, [&] {
         ReaderStart ready;
         ready.programFolder = findFolder();
         requireUtf8Name(ready.programFolder);
-        ready.bookLock =
-            std::make_unique<book::SingleReaderLock>(book::bookFolderOf(ready.programFolder));
+        ready.workingFolder = book::workingFolderFor(book::bookFolderOf(ready.programFolder), user);
+        // The page is shown from there too.
+        requireUtf8Name(ready.workingFolder);
+        ready.bookLock = std::make_unique<book::SingleReaderLock>(ready.workingFolder);
         if (ready.bookLock->locked()) {
             // The book is ours alone now: what a reader killed while writing left is litter.
-            book::removeAbandonedReplacements(book::bookFolderOf(ready.programFolder) +
-                                              book::kWorkingPageName);
+            book::removeAbandonedReplacements(ready.workingFolder + book::kWorkingPageName);
         }
         start = std::move(ready);
     });
     return start;
 }
 
-browser::BookPages bookPagesBeside(const QString& programFolder) {
+browser::BookPages bookPagesBeside(const QString& programFolder, const QString& workingFolder) {
     const std::string bookFolder = book::bookFolderOf(nativePath(programFolder));
-    return {{pathFromNative(bookFolder), browser::blankPageBeside(programFolder)}, kBookCodePage};
+    const QString working = workingFolder.isEmpty() ? pathFromNative(bookFolder) : workingFolder;
+    return {{pathFromNative(bookFolder), browser::blankPageBeside(programFolder),
+             working + QString::fromLatin1(book::kWorkingPageName)},
+            kBookCodePage};
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include "browser/WebEngineInterface.h"
 
+#include "book/Folders.h"
 #include "book/SingleReaderLock.h"
 
 #include <functional>
@@ -14,19 +15,25 @@
 namespace ui {
 
 // What the reader needs before its window is made: its own folder, under a name the web view
-// can be given, and its book to itself for as long as this lives.
+// can be given, the folder of its working page, and its book to itself for as long as this
+// lives.
 struct ReaderStart {
     std::string programFolder;
+    std::string workingFolder;
     std::unique_ptr<book::SingleReaderLock> bookLock;
 };
 
-// Finds the program folder and locks its book. When the reader must not start, shows why
-// in the default error display and returns nothing; the book folder is left untouched.
+// Finds the program folder, picks the working folder (see book::workingFolderFor) and locks
+// it. When the reader must not start, shows why in the default error display and returns
+// nothing; the book folder is left untouched.
 std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
-                                              const std::function<std::string()>& findFolder);
+                                              const std::function<std::string()>& findFolder,
+                                              const book::UserFolders& user);
 
 // How the pages of the book beside `programFolder` are read, and what they may reach: the
-// book folder and the reader's own blank page.
-browser::BookPages bookPagesBeside(const QString& programFolder);
+// book folder, the reader's own blank page, and the working page in `workingFolder` (the
+// book folder when empty).
+browser::BookPages bookPagesBeside(const QString& programFolder,
+                                   const QString& workingFolder = QString());
 
 } // namespace ui

@@ -22,19 +22,23 @@
 namespace ui {
 
 TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
-               const std::string& programFolder, QWidget* parent)
+               const std::string& programFolder, const std::string& workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), dialogs_(dialogs),
       windowAnchors_(this) {
     buildWindow(std::move(viewFactory));
     connectLinks();
     exposeReaderWindow(*this);
-    FormCreate(programFolder);
+    FormCreate(programFolder, workingFolder);
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate(const std::string& programFolder) {
-    book_.fixFolders(programFolder);
+void TForm1::FormCreate(const std::string& programFolder, const std::string& workingFolder) {
+    if (workingFolder.empty()) {
+        book_.fixFolders(programFolder);
+    } else {
+        book_.fixFolders(programFolder, workingFolder);
+    }
     runGuarded(dialogs_, [this] { book_.LoadContents(); });
     // Whatever loading reached is listed, also after an error.
     showListAfterLoad();

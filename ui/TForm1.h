@@ -29,9 +29,11 @@ public:
     static constexpr int kMinWidth = 640;
     static constexpr int kMinHeight = 560;
 
-    // `programFolder` is where data.nvb lies (ending in "/"); the book is in its data/.
+    // `programFolder` is where data.nvb lies (ending in "/"); the book is in its data/. The
+    // working page is written in `workingFolder`, or in the book folder when it is empty.
     TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
-           const std::string& programFolder, QWidget* parent = nullptr);
+           const std::string& programFolder, const std::string& workingFolder = std::string(),
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Window commands.
@@ -123,7 +125,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void FormCreate(const std::string& programFolder);
+    void FormCreate(const std::string& programFolder, const std::string& workingFolder);
     // Builds the controls, the frame and the panels, as laid out at the design size.
     void buildWindow(browser::WebBrowser::ViewFactory viewFactory);
     void createContentPanel();

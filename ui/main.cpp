@@ -27,16 +27,18 @@ int main(int argc, char** argv) {
     ui::accessibility::installReaderFactory();
 
     ui::QtDialogs dialogs;
-    const std::optional<ui::ReaderStart> start =
-        ui::prepareReaderStart(dialogs, book::GetProgramFolder);
+    const std::optional<ui::ReaderStart> start = ui::prepareReaderStart(
+        dialogs, book::GetProgramFolder, book::UserFolders::fromEnvironment());
     if (!start) {
         return 1;
     }
     const QString programFolder = ui::pathFromNative(start->programFolder);
-    ui::TForm1 form(dialogs,
-                    browser::engineModuleViewFactory(browser::engineModulePathBeside(programFolder),
-                                                     ui::bookPagesBeside(programFolder)),
-                    start->programFolder);
+    ui::TForm1 form(
+        dialogs,
+        browser::engineModuleViewFactory(
+            browser::engineModulePathBeside(programFolder),
+            ui::bookPagesBeside(programFolder, ui::pathFromNative(start->workingFolder))),
+        start->programFolder, start->workingFolder);
     form.show();
     return QApplication::exec();
 }

@@ -16,6 +16,8 @@ std::string lockMessage(const std::string& bookFolder) {
         return lock.locked() ? "locked" : "unlocked";
     } catch (const book::BookInUseError& error) {
         return error.what();
+    } catch (const book::FolderError& error) {
+        return error.what();
     }
 }
 
@@ -33,6 +35,24 @@ TEST(SingleReaderLock, SecondReaderIsRefusedWhileTheFirstLives) {
     }
     EXPECT_EQ(lockMessage(bookFolder), "locked");
     EXPECT_EQ(lockMessage(folder.folder() + "missing/"), "unlocked");
+    EXPECT_EQ(lockMessage(folder.folder() + "data/1.nvb"), "unlocked") << "not a folder";
+}
+
+// A folder its user may write in but not read: a second reader left unlocked would write,
+// and at its close delete, the first one's page.
+TEST(SingleReaderLock, UnreadableFolderIsRefusedNotLeftUnlocked) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads any folder; run as another user to check this";
+    }
+    TempFolder folder;
+    folder.write("data/1.nvb", "");
+    const std::string bookFolder = folder.folder() + "data/";
+    std::filesystem::permissions(bookFolder, std::filesystem::perms::owner_write |
+                                                 std::filesystem::perms::owner_exec);
+    EXPECT_EQ(lockMessage(bookFolder),
+              "The reader cannot make sure that it is the only reader of its book: the folder " +
+                  bookFolder + " cannot be locked: Permission denied");
+    std::filesystem::permissions(bookFolder, std::filesystem::perms::owner_all);
 }
 
 TEST(SingleReaderLock, AReaderThatDiedLeavesNoLockBehind) {

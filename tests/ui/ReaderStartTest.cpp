@@ -3,12 +3,15 @@
 #include "UiTestSupport.h"
 
 #include "ui/ReaderStart.h"
+#include "ui/TForm1.h"
 
 #include "book/Errors.h"
 #include "book/SingleReaderLock.h"
 
+#include "ReadOnlyFolder.h"
 #include "TempFolder.h"
 
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,7 +54,8 @@ TEST_P(ReaderStartChecks, StartOrSayWhyAndLeaveTheBookAlone) {
     };
 
     RecordingDialogs dialogs;
-    const std::optional<ReaderStart> start = prepareReaderStart(dialogs, find);
+    const std::optional<ReaderStart> start =
+        prepareReaderStart(dialogs, find, book::UserFolders{root.folder() + "run", ""});
 
     if (c.message.isEmpty()) {
         ASSERT_TRUE(start.has_value());
@@ -87,5 +91,75 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"BookOpenInAnotherReader", "reader", true, true,
                   "The book is already open in another window of the reader."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An installed book, which its readers may not write in: each user reads it from a working
+// page of their own, and one user is still kept to one reader.
+TEST(ReaderStart, ReadOnlyBookGivesEveryUserAWorkingPageOfTheirOwn) {
+    TempFolder root;
+    const std::string programFolder = root.folder() + "reader/";
+    root.write("reader/data.nvb", scrambled("[vkladka]\r\n1\r\nOne\r\n[pro]\r\n#a\r\nArticle\r\n"
+                                            "[vkladka]\r\n2\r\nTwo\r\n2"));
+    root.write("reader/data/1.nvb", scrambled("<p>one</p><a name=a></a>"));
+    const ReadOnlyFolder data(root.path() / "reader" / "data");
+    if (!data.made()) {
+        GTEST_SKIP() << "no folder could be made read-only here";
+    }
+    for (const char* run : {"ann", "bob"}) {
+        std::filesystem::create_directory(root.path() / run);
+        std::filesystem::permissions(root.path() / run, std::filesystem::perms::owner_all);
+    }
+    auto startAs = [&](const char* user, RecordingDialogs& dialogs) {
+        return prepareReaderStart(
+            dialogs, [&] { return programFolder; }, book::UserFolders{root.folder() + user, ""});
+    };
+    RecordingDialogs annDialogs, bobDialogs, againDialogs;
+    const std::optional<ReaderStart> ann = startAs("ann", annDialogs);
+    const std::optional<ReaderStart> bob = startAs("bob", bobDialogs);
+    ASSERT_TRUE(ann.has_value());
+    ASSERT_TRUE(bob.has_value());
+    EXPECT_EQ(ann->workingFolder.rfind(root.folder() + "ann/varnel/", 0), 0u);
+    EXPECT_EQ(bob->workingFolder.rfind(root.folder() + "bob/varnel/", 0), 0u);
+    EXPECT_FALSE(startAs("ann", againDialogs).has_value());
+    ASSERT_EQ(againDialogs.messages.size(), 1u);
+    EXPECT_EQ(againDialogs.messages[0].text,
+              "The book is already open in another window of the reader.");
+
+    ViewRecord annViews, bobViews;
+    TForm1 annForm(annDialogs, recordingFactory(annViews), programFolder, ann->workingFolder);
+    TForm1 bobForm(bobDialogs, recordingFactory(bobViews), programFolder, bob->workingFolder);
+    const std::string annPage = ann->workingFolder + "vaxilog.htm";
+    const std::string bobPage = bob->workingFolder + "vaxilog.htm";
+    EXPECT_EQ(annForm.ListBox1->count(), 4);
+    annForm.ListBox1->setCurrentRow(1);
+    annForm.ListBox1DblClick();
+    EXPECT_EQ(readFileBytes(annPage), "<html>\r\n<p>one</p><a name=a></a></html>\r\n");
+    ASSERT_FALSE(annViews.loads.empty());
+    EXPECT_EQ(annViews.loads.back(), pageUrl({QString::fromStdString(annPage), "#a"}));
+    EXPECT_EQ(readFileBytes(bobPage), "[vkladka]\r\n1\r\nOne\r\n[pro]\r\n#a\r\nArticle\r\n"
+                                      "[vkladka]\r\n2\r\nTwo\r\n2")
+        << "the other user's page is their own";
+    EXPECT_FALSE(std::filesystem::exists(root.path() / "reader" / "data" / "vaxilog.htm"));
+
+    // Errors read as they do from the book folder, and keep the page shown.
+    annForm.ListBox1->setCurrentRow(3);
+    annForm.ListBox1DblClick();
+    ASSERT_EQ(annDialogs.messages.size(), 1u);
+    EXPECT_EQ(annDialogs.messages[0].text, "File not found.");
+    EXPECT_EQ(readFileBytes(annPage), "<html>\r\n<p>one</p><a name=a></a></html>\r\n");
+
+    // Saving copies the page shown; the warning names where the pictures are.
+    annDialogs.saveAnswer = QString::fromStdString(root.folder() + "notes");
+    QTest::mouseClick(annForm.Button3, Qt::LeftButton);
+    ASSERT_EQ(annDialogs.messages.size(), 2u);
+    EXPECT_TRUE(
+        annDialogs.messages[1].text.endsWith(QString::fromStdString(programFolder + "data/!")));
+    EXPECT_EQ(readFileBytes(root.path() / "notes.htm"), readFileBytes(annPage));
+
+    annForm.close();
+    EXPECT_FALSE(std::filesystem::exists(annPage));
+    EXPECT_TRUE(std::filesystem::exists(bobPage));
+    bobForm.close();
+    EXPECT_FALSE(std::filesystem::exists(bobPage));
+}
 
 } // namespace

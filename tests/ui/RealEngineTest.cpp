@@ -2,10 +2,12 @@
 // their anchors, and a rewritten working page is read afresh.
 #include "EngineTestSupport.h"
 
+#include "book/Folders.h"
 #include "browser/EngineLoader.h"
 #include "ui/ReaderStart.h"
 #include "ui/TForm1.h"
 
+#include "ReadOnlyFolder.h"
 #include "TempFolder.h"
 
 #include <QApplication>
@@ -38,6 +40,11 @@ constexpr const char* kAwkwardAnchor = "graphs/dfs?\xF1\xEE\xF0\xF2=%41 #2";
 class RealEngine : public ::testing::Test {
 protected:
     void SetUp() override {
+        writeBook();
+        openReader();
+    }
+
+    void writeBook() {
         folder.write("data.nvb", scrambled("[vkladka]\r\n1\r\nOne\r\n[pro]\r\n#deep\r\nDeep\r\n"
                                            "[vkladka]\r\n2\r\nTwo\r\n[pro]\r\n#deep\r\nDeep\r\n"
                                            "[vkladka]\r\n3\r\nThree\r\n[pro]\r\n#" +
@@ -45,11 +52,31 @@ protected:
         folder.write("data/1.nvb", scrambled(chapterPage("first", "deep")));
         folder.write("data/2.nvb", scrambled(chapterPage("second", "deep")));
         folder.write("data/3.nvb", scrambled(chapterPage("third", kAwkwardAnchor)));
+    }
+
+    // The reader as it starts: with a book folder it may not write in (an installed book),
+    // its working page goes to a private folder below a runtime folder of the test's own.
+    void openReader() {
+        if (readOnlyBook) {
+            readOnly = std::make_unique<ReadOnlyFolder>(folder.path() / "data");
+            if (!readOnly->made()) {
+                GTEST_SKIP() << "no folder could be made read-only here";
+            }
+            std::filesystem::create_directory(folder.path() / "run");
+            std::filesystem::permissions(folder.path() / "run", std::filesystem::perms::owner_all);
+            start = prepareReaderStart(
+                dialogs, [this] { return folder.folder(); },
+                book::UserFolders{folder.folder() + "run", ""});
+            ASSERT_TRUE(start.has_value());
+            ASSERT_NE(start->workingFolder, folder.folder() + "data/");
+        }
+        const std::string working = start ? start->workingFolder : std::string();
         form = std::make_unique<TForm1>(
             dialogs,
             engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
-                                    bookPagesBeside(QString::fromStdString(folder.folder()))),
-            folder.folder());
+                                    bookPagesBeside(QString::fromStdString(folder.folder()),
+                                                    QString::fromStdString(working))),
+            folder.folder(), working);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -89,6 +116,9 @@ protected:
 
     TempFolder folder;
     RecordingDialogs dialogs;
+    bool readOnlyBook = false;
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    std::optional<ReaderStart> start;
     std::unique_ptr<TForm1> form;
 };
 
@@ -117,11 +147,12 @@ TEST_F(RealEngine, AnchorWithSlashQueryPercentHashAndCyrillicLands) {
 }
 
 // A chapter page that tries what no book page may do, beside files a book of real web
-// pages uses: a style sheet, a script, a picture and an SVG. Its book also holds a named
-// pipe where a picture would be, which the engine would wait on for good.
+// pages uses: a style sheet, a script, a picture, an SVG and a frame. Its book also holds a
+// named pipe where a picture would be, which the engine would wait on for good.
 class HostilePage : public RealEngine {
 protected:
     void SetUp() override {
+        writeBook();
         const QString secretFile = QString::fromStdString(folder.folder()) + "private.txt";
         folder.write("private.txt", kSecret);
         const std::string secret = QUrl::fromLocalFile(secretFile).toString().toStdString();
@@ -132,6 +163,7 @@ protected:
         QImage picture(12, 8, QImage::Format_RGB32);
         picture.fill(Qt::red);
         ASSERT_TRUE(picture.save(QString::fromStdString(folder.folder()) + "data/pic.png"));
+        folder.write("data/frame.htm", "<body>a frame of the book</body>");
         ASSERT_EQ(::mkfifo((folder.folder() + "data/pipe.png").c_str(), 0600), 0);
         const std::string page =
             "<head><title>hostile</title><link rel=stylesheet href='style.css'>"
@@ -139,8 +171,10 @@ protected:
             "<img id=pic src='pic.png'><img id=svg src='pic.svg'><img src='pipe.png'>"
             "<iframe id=frame src='" +
             secret +
-            "'></iframe><script>"
+            "'></iframe><iframe id=own src='frame.htm'></iframe><script>"
             "window.results = {};"
+            "fetch('notes.txt').then(r => r.text()).then(t => results.beside = t,"
+            "  e => results.beside = 'refused');"
             "fetch('" +
             secret +
             "').then(r => r.text()).then(t => results.fetch = t,"
@@ -151,27 +185,53 @@ protected:
             "  x.send(); results.xhr = x.responseText; } catch (e) { results.xhr = 'refused'; }"
             "results.window = String(window.open('pic.svg') === null);"
             "</script></body>";
-        RealEngine::SetUp();
         folder.write("data/1.nvb", scrambled(page));
+        openReader();
+        if (start) {
+            // Another file beside the working page: it stands for a book file, which there is
+            // none of, and is never read itself.
+            std::ofstream(start->workingFolder + "notes.txt") << kSecret;
+        }
     }
 
-    QString frameText() {
-        return evaluate("(() => { try { const d = document.getElementById('frame')"
-                        ".contentDocument; return d ? d.body.innerText : 'none'; }"
-                        " catch (e) { return 'refused'; } })()");
+    QString frameText(const char* frame = "frame") {
+        return evaluate(QStringLiteral("(() => { try { const d = document.getElementById('%1')"
+                                       ".contentDocument; return d ? d.body.innerText : 'none'; }"
+                                       " catch (e) { return 'refused'; } })()")
+                            .arg(QLatin1String(frame)));
     }
 
     static constexpr const char* kSecret = "the private notes of somebody";
 };
 
-TEST_F(HostilePage, ReadsNoFileOutsideItsBookAndStillLoadsItsOwn) {
+// The same page from the book folder, and from a private working folder when the book
+// folder may not be written: its own files still load, and nothing else.
+class HostilePageFromEitherFolder : public HostilePage, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        readOnlyBook = GetParam();
+        HostilePage::SetUp();
+    }
+};
+
+TEST_P(HostilePageFromEitherFolder, ReadsNoFileOutsideItsBookAndStillLoadsItsOwn) {
     openAndWait(0);
+    const QString shown = form->WebBrowser1->findChild<QWebEngineView*>()->url().toLocalFile();
+    EXPECT_EQ(shown.toStdString(), form->book().workingPagePath());
+    EXPECT_EQ(std::filesystem::exists(folder.path() / "data" / "vaxilog.htm"), !readOnlyBook);
     ASSERT_TRUE(waitUntil(
-        [this] { return evaluate("String(window.results.fetch)") != "undefined"; }, 10000));
+        [this] {
+            return evaluate("String(window.results.fetch)") != "undefined" &&
+                   evaluate("String(window.results.beside)") != "undefined";
+        },
+        10000));
     EXPECT_NE(evaluate("results.fetch"), kSecret);
+    EXPECT_NE(evaluate("results.beside"), kSecret);
     EXPECT_NE(evaluate("results.xhr"), kSecret);
     EXPECT_FALSE(frameText().contains(kSecret));
     EXPECT_EQ(evaluate("results.window"), "true") << "a script opened a window";
+    EXPECT_TRUE(waitUntil([this] { return frameText("own") == "a frame of the book"; }, 10000))
+        << frameText("own").toStdString();
 
     EXPECT_EQ(evaluate("String(window.scriptLoaded)"), "true");
     EXPECT_EQ(evaluate("getComputedStyle(document.body).color"), "rgb(1, 2, 3)");
@@ -186,6 +246,12 @@ TEST_F(HostilePage, ReadsNoFileOutsideItsBookAndStillLoadsItsOwn) {
     openAndWait(4);
     EXPECT_EQ(evaluate("document.title"), "second") << "the view is held by the pipe";
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, HostilePageFromEitherFolder, ::testing::Bool(),
+                         [](const auto& info) {
+                             return std::string(info.param ? "BookFolderReadOnly"
+                                                           : "BookFolderWritable");
+                         });
 
 TEST_F(HostilePage, ContextMenuOffersOnlyWhatWorksOnARewrittenPage) {
     openAndWait(0);
