@@ -14,11 +14,11 @@
 #include <QPainter>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -37,7 +37,8 @@ struct Paint {
     const Gradient* gradient = nullptr;
 };
 
-// Where the drawing goes: filled rectangles in whole pixels of a picture of `size` pixels.
+// Where the drawing goes: filled rectangles in whole pixels of a picture of `size` pixels
+// (the SVG's size is the grid's, so its rectangles are in grid units).
 class Canvas {
 public:
     explicit Canvas(int size) : size_(size) {}
@@ -61,8 +62,7 @@ QRect snapped(const Canvas& canvas, double x, double y, double width, double hei
     return QRect(left, top, right - left, bottom - top);
 }
 
-// A box with a one-unit outline that stays at least a pixel wide at the small sizes, kept
-// inside `within` when that is given; returns the box's inside.
+// A box with an outline `outlineWidth` pixels wide; returns the box's inside.
 QRect outlinedBox(Canvas& canvas, QRect outer, const QColor& outline, const Paint& inside,
                   int outlineWidth) {
     canvas.fill(outer, {outline});
