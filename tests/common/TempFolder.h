@@ -21,8 +21,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        makeRemovable(path_);
         std::filesystem::remove_all(path_, ignored);
     }
 
@@ -39,6 +38,19 @@ public:
     }
 
 private:
+    // A test that made a folder read-only, or unreadable, and stopped before undoing it
+    // would leave the folder behind.
+    static void makeRemovable(const std::filesystem::path& folder) {
+        std::error_code ignored;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+            if (entry.is_directory(ignored) && !entry.is_symlink(ignored)) {
+                makeRemovable(entry.path());
+            }
+        }
+    }
+
     std::filesystem::path path_;
 };
 
