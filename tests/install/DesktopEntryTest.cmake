@@ -1,5 +1,6 @@
-# Installs the reader (BUILD_DIR, built) with prefixes other than the configured one, once
-# straight and once staged under DESTDIR, and checks that the desktop entry (APP_ID.desktop)
+# Installs the reader (BUILD_DIR, built; its folder SUBDIR below the prefix) with prefixes
+# other than the configured one, once straight and once staged under DESTDIR, and checks
+# that the desktop entry (APP_ID.desktop)
 # names the program where it was installed and passes DESKTOP_FILE_VALIDATE when that is
 # given, and that the icons, AppStream metadata and manual page are installed.
 if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
@@ -53,8 +54,8 @@ endfunction()
 set(prefix "${root}/my apps $HOME 100%")
 install_reader("${prefix}" "")
 check_entry("${prefix}/share/applications/${APP_ID}.desktop"
-            "Exec=\"${root}/my apps \\\\$HOME 100%%/varnel/varnel\""
-            "${prefix}/varnel/varnel")
+            "Exec=\"${root}/my apps \\\\$HOME 100%%/${SUBDIR}/varnel\""
+            "${prefix}/${SUBDIR}/varnel")
 foreach(file icons/hicolor/16x16/apps/varnel.png icons/hicolor/24x24/apps/varnel.png
              icons/hicolor/32x32/apps/varnel.png icons/hicolor/48x48/apps/varnel.png
              icons/hicolor/64x64/apps/varnel.png icons/hicolor/128x128/apps/varnel.png
@@ -69,8 +70,8 @@ endforeach()
 set(stage "${root}/stage")
 install_reader("/opt/Varnel reader" "${stage}")
 check_entry("${stage}/opt/Varnel reader/share/applications/${APP_ID}.desktop"
-            "Exec=\"/opt/Varnel reader/varnel/varnel\""
-            "${stage}/opt/Varnel reader/varnel/varnel")
+            "Exec=\"/opt/Varnel reader/${SUBDIR}/varnel\""
+            "${stage}/opt/Varnel reader/${SUBDIR}/varnel")
 
 file(REMOVE_RECURSE "${root}")
 if(failures)
