@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varnel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
+    // Desktops match the window to its desktop entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARNEL_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnel/icon.png")));
     ui::accessibility::installReaderFactory();
 

@@ -1,6 +1,8 @@
-# Installs the reader (BUILD_DIR, built) with prefixes other than the configured one, once
-# straight and once staged under DESTDIR, and checks that the desktop entry's Exec names the
-# program where it was installed.
+# Installs the reader (BUILD_DIR, built; its folder SUBDIR below the prefix) with prefixes
+# other than the configured one, once straight and once staged under DESTDIR, and checks
+# that the desktop entry (APP_ID.desktop)
+# names the program where it was installed and passes DESKTOP_FILE_VALIDATE when that is
+# given, and that the icons, AppStream metadata and manual page are installed.
 if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
     set(temp "$ENV{TMPDIR}")
 else()
@@ -18,6 +20,13 @@ function(check_entry entry exec_line program)
         file(STRINGS "${entry}" exec REGEX "^Exec=")
         if(NOT exec STREQUAL exec_line)
             string(APPEND failures "${entry}: expected ${exec_line}, found ${exec}\n")
+        endif()
+        if(DESKTOP_FILE_VALIDATE)
+            execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${entry}"
+                            OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
+            if(NOT complaints STREQUAL "")
+                string(APPEND failures "desktop-file-validate ${entry}:\n${complaints}")
+            endif()
         endif()
     endif()
     if(NOT EXISTS "${program}" OR IS_DIRECTORY "${program}")
@@ -44,16 +53,25 @@ endfunction()
 # "\\$" is a literal "$" inside a quoted argument, "%%" a literal "%".
 set(prefix "${root}/my apps $HOME 100%")
 install_reader("${prefix}" "")
-check_entry("${prefix}/share/applications/varnel.desktop"
-            "Exec=\"${root}/my apps \\\\$HOME 100%%/varnel/varnel\""
-            "${prefix}/varnel/varnel")
+check_entry("${prefix}/share/applications/${APP_ID}.desktop"
+            "Exec=\"${root}/my apps \\\\$HOME 100%%/${SUBDIR}/varnel\""
+            "${prefix}/${SUBDIR}/varnel")
+foreach(file icons/hicolor/16x16/apps/varnel.png icons/hicolor/24x24/apps/varnel.png
+             icons/hicolor/32x32/apps/varnel.png icons/hicolor/48x48/apps/varnel.png
+             icons/hicolor/64x64/apps/varnel.png icons/hicolor/128x128/apps/varnel.png
+             icons/hicolor/256x256/apps/varnel.png icons/hicolor/scalable/apps/varnel.svg
+             metainfo/${APP_ID}.metainfo.xml man/man1/varnel.1)
+    if(NOT EXISTS "${prefix}/share/${file}")
+        string(APPEND failures "not installed: share/${file}\n")
+    endif()
+endforeach()
 
 # Staged: the files go below DESTDIR, the entry names the prefix alone.
 set(stage "${root}/stage")
 install_reader("/opt/Varnel reader" "${stage}")
-check_entry("${stage}/opt/Varnel reader/share/applications/varnel.desktop"
-            "Exec=\"/opt/Varnel reader/varnel/varnel\""
-            "${stage}/opt/Varnel reader/varnel/varnel")
+check_entry("${stage}/opt/Varnel reader/share/applications/${APP_ID}.desktop"
+            "Exec=\"/opt/Varnel reader/${SUBDIR}/varnel\""
+            "${stage}/opt/Varnel reader/${SUBDIR}/varnel")
 
 file(REMOVE_RECURSE "${root}")
 if(failures)

@@ -1,75 +1,278 @@
-// Draws the program icon: a desktop computer with its monitor, 48 x 48, 256 colours.
-// Usage: make-icon OUT.png
+// Draws the program icon, a desktop computer with a page of text on its monitor: the 48 px
+// picture compiled into the program, the sizes of the desktop's icon theme and a scalable SVG,
+// all from one drawing on a 48-unit grid. Pixel sizes snap every edge to whole pixels, so
+// each size is as sharp as the 48 px one.
+// Usage: make-icon write FOLDER   writes the icons into FOLDER
+//        make-icon check FOLDER   exits 1 if a stored icon is missing or differs
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QImage drawComputer() {
-    QImage image(48, 48, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+constexpr int kGrid = 48;
 
-    // System unit lying under the monitor.
-    QLinearGradient caseShade(0, 34, 0, 46);
-    caseShade.setColorAt(0, QColor(0xE4, 0xE2, 0xDA));
-    caseShade.setColorAt(1, QColor(0xA8, 0xA6, 0x9E));
-    painter.setPen(QColor(0x3A, 0x3A, 0x36));
-    painter.setBrush(caseShade);
-    painter.drawRect(3, 35, 41, 10);
-    painter.setPen(QColor(0x5A, 0x5A, 0x55));
-    painter.drawLine(8, 39, 22, 39);                          // floppy slot
-    painter.fillRect(36, 38, 4, 2, QColor(0x2E, 0xB8, 0x3C)); // power lamp
+// A vertical or diagonal gradient between two colours, in grid units.
+struct Gradient {
+    double x1, y1, x2, y2;
+    QColor from, to;
+};
 
-    // Monitor stand.
-    painter.setPen(QColor(0x3A, 0x3A, 0x36));
-    painter.setBrush(QColor(0x9C, 0x9A, 0x92));
-    painter.drawRect(18, 30, 11, 4);
+struct Paint {
+    QColor colour;
+    const Gradient* gradient = nullptr;
+};
 
-    // Monitor housing and screen.
-    QLinearGradient housing(0, 2, 0, 30);
-    housing.setColorAt(0, QColor(0xF0, 0xEE, 0xE6));
-    housing.setColorAt(1, QColor(0xB4, 0xB2, 0xAA));
-    painter.setBrush(housing);
-    painter.drawRect(6, 2, 35, 28);
-    QLinearGradient screen(9, 5, 38, 26);
-    screen.setColorAt(0, QColor(0x3B, 0x6E, 0xC8));
-    screen.setColorAt(1, QColor(0x12, 0x2A, 0x5E));
-    painter.setPen(QColor(0x22, 0x22, 0x20));
-    painter.setBrush(screen);
-    painter.drawRect(9, 5, 29, 21);
+// Where the drawing goes: filled rectangles in whole pixels of a picture of `size` pixels
+// (the SVG's size is the grid's, so its rectangles are in grid units).
+class Canvas {
+public:
+    explicit Canvas(int size) : size_(size) {}
+    virtual ~Canvas() = default;
+    int size() const { return size_; }
+    // A grid position in pixels, snapped.
+    int snap(double units) const { return int(std::lround(units * size_ / kGrid)); }
+    // How thick a one-unit line or outline is drawn: never thinner than a pixel.
+    int stroke() const { return std::max(1, int(std::lround(double(size_) / kGrid))); }
+    virtual void fill(const QRect& pixels, const Paint& paint) = 0;
 
-    // A page of text on the screen: what the program is for.
-    painter.fillRect(13, 8, 21, 15, QColor(0xF8, 0xF8, 0xF4));
-    painter.setPen(QColor(0x23, 0x40, 0x6B));
-    painter.drawLine(15, 10, 27, 10);
-    painter.setPen(QColor(0x70, 0x70, 0x70));
-    for (int y = 13; y <= 21; y += 2) {
-        painter.drawLine(15, y, y % 4 == 1 ? 29 : 31, y);
+private:
+    int size_;
+};
+
+// A rectangle of the grid, snapped, at least a pixel in each direction.
+QRect snapped(const Canvas& canvas, double x, double y, double width, double height) {
+    const int left = canvas.snap(x), top = canvas.snap(y);
+    const int right = std::max(canvas.snap(x + width), left + 1);
+    const int bottom = std::max(canvas.snap(y + height), top + 1);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A box with an outline `outlineWidth` pixels wide; returns the box's inside.
+QRect outlinedBox(Canvas& canvas, QRect outer, const QColor& outline, const Paint& inside,
+                  int outlineWidth) {
+    canvas.fill(outer, {outline});
+    const QRect face = outer.adjusted(outlineWidth, outlineWidth, -outlineWidth, -outlineWidth);
+    canvas.fill(face, inside);
+    return face;
+}
+
+void drawComputer(Canvas& canvas) {
+    static const Gradient caseShade{
+        0, 34, 0, 46, QColor(0xE4, 0xE2, 0xDA), QColor(0xA8, 0xA6, 0x9E)};
+    static const Gradient housing{0, 2, 0, 30, QColor(0xF0, 0xEE, 0xE6), QColor(0xB4, 0xB2, 0xAA)};
+    static const Gradient screen{9, 5, 38, 26, QColor(0x3B, 0x6E, 0xC8), QColor(0x12, 0x2A, 0x5E)};
+    const QColor edge(0x3A, 0x3A, 0x36);
+    const int stroke = canvas.stroke();
+    // Below 32 px a box drawn inside another keeps a pixel of its parent's face around it and
+    // the screen loses its outline; the text lines lose their margins below 24 px. Scaled down
+    // as they are, they would run together.
+    const bool small = canvas.size() < 32;
+    const auto inside = [&](QRect box, const QRect& parent) {
+        return box.intersected(parent.adjusted(stroke, stroke, -stroke, -stroke));
+    };
+
+    // System unit lying under the monitor: floppy slot and power lamp.
+    outlinedBox(canvas, snapped(canvas, 3, 35, 42, 11), edge, {QColor(), &caseShade}, stroke);
+    canvas.fill(snapped(canvas, 8, 39, 15, 1), {QColor(0x5A, 0x5A, 0x55)});
+    canvas.fill(snapped(canvas, 36, 38, 4, 2), {QColor(0x2E, 0xB8, 0x3C)});
+
+    // Monitor stand, housing and screen.
+    outlinedBox(canvas, snapped(canvas, 18, 30, 12, 5), edge, {QColor(0x9C, 0x9A, 0x92)}, stroke);
+    const QRect face =
+        outlinedBox(canvas, snapped(canvas, 6, 2, 36, 29), edge, {QColor(), &housing}, stroke);
+    const QRect glass =
+        outlinedBox(canvas, inside(snapped(canvas, 9, 5, 30, 22), face), QColor(0x22, 0x22, 0x20),
+                    {QColor(), &screen}, small ? 0 : stroke);
+
+    // A page of text on the screen: what the program is for. A heading, then lines of two
+    // lengths one gap apart, as many as the page holds above its bottom margin.
+    const QRect page = inside(snapped(canvas, 13, 8, 21, 15), glass);
+    canvas.fill(page, {QColor(0xF8, 0xF8, 0xF4)});
+    const int line = stroke;
+    const int pitch = std::max(2, canvas.snap(2) - canvas.snap(0));
+    const int left = std::max(canvas.snap(15), page.left() + 1);
+    const int heading = std::max(canvas.snap(10), page.top());
+    canvas.fill(QRect(left, heading, std::min(canvas.snap(28), page.right()) - left, line),
+                {QColor(0x23, 0x40, 0x6B)});
+    const int lastBottom = page.bottom() + 1 - (canvas.size() < 24 ? 0 : line);
+    int y = std::max(canvas.snap(13), heading + pitch);
+    for (int row = 0; y + line <= lastBottom; ++row, y += pitch) {
+        const int right = std::min(canvas.snap(row % 2 == 0 ? 30 : 32), page.right());
+        canvas.fill(QRect(left, y, right - left, line), {QColor(0x70, 0x70, 0x70)});
     }
-    painter.end();
-    return image;
+}
+
+class PixelCanvas : public Canvas {
+public:
+    explicit PixelCanvas(int size) : Canvas(size), image_(size, size, QImage::Format_ARGB32) {
+        image_.fill(Qt::transparent);
+    }
+    void fill(const QRect& pixels, const Paint& paint) override {
+        QPainter painter(&image_);
+        if (paint.gradient) {
+            const double scale = double(size()) / kGrid;
+            const Gradient& g = *paint.gradient;
+            QLinearGradient gradient(g.x1 * scale, g.y1 * scale, g.x2 * scale, g.y2 * scale);
+            gradient.setColorAt(0, g.from);
+            gradient.setColorAt(1, g.to);
+            painter.fillRect(pixels, gradient);
+        } else {
+            painter.fillRect(pixels, paint.colour);
+        }
+    }
+    // 256 colours, as the picture has always had; the transparent background keeps one
+    // palette entry.
+    QImage picture() const {
+        return image_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    }
+
+private:
+    QImage image_;
+};
+
+// The drawing on its own grid, as SVG rectangles with crisp edges.
+class SvgCanvas : public Canvas {
+public:
+    SvgCanvas() : Canvas(kGrid) {}
+    void fill(const QRect& box, const Paint& paint) override {
+        QString fillValue = paint.colour.name();
+        if (paint.gradient) {
+            const Gradient& g = *paint.gradient;
+            const QString id = QStringLiteral("g%1").arg(++gradientCount_);
+            gradients_ +=
+                QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                               "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">\n"
+                               "      <stop offset=\"0\" stop-color=\"%6\"/>\n"
+                               "      <stop offset=\"1\" stop-color=\"%7\"/>\n"
+                               "    </linearGradient>\n")
+                    .arg(id)
+                    .arg(g.x1)
+                    .arg(g.y1)
+                    .arg(g.x2)
+                    .arg(g.y2)
+                    .arg(g.from.name(), g.to.name());
+            fillValue = QStringLiteral("url(#%1)").arg(id);
+        }
+        shapes_ +=
+            QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                .arg(box.x())
+                .arg(box.y())
+                .arg(box.width())
+                .arg(box.height())
+                .arg(fillValue);
+    }
+    QByteArray document() const {
+        return QStringLiteral(
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                   "height=\"%1\" viewBox=\"0 0 %1 %1\" shape-rendering=\"crispEdges\">\n"
+                   "  <defs>\n%2  </defs>\n%3</svg>\n")
+            .arg(kGrid)
+            .arg(gradients_, shapes_)
+            .toUtf8();
+    }
+
+private:
+    QString gradients_;
+    QString shapes_;
+    int gradientCount_ = 0;
+};
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Each stored icon and its bytes: icon.png is the 48 px one the program carries.
+std::vector<std::pair<QString, QByteArray>> icons() {
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        PixelCanvas canvas(size);
+        drawComputer(canvas);
+        files.emplace_back(size == 48 ? QStringLiteral("icon.png")
+                                      : QStringLiteral("icon-%1.png").arg(size),
+                           pngBytes(canvas.picture()));
+    }
+    SvgCanvas svg;
+    drawComputer(svg);
+    files.emplace_back(QStringLiteral("icon.svg"), svg.document());
+    return files;
+}
+
+int write(const QDir& folder) {
+    for (const auto& [name, bytes] : icons()) {
+        // Written whole under a new name, then renamed over the old file: a link there is
+        // replaced, never written through.
+        const QString target = folder.filePath(name);
+        QTemporaryFile file(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(name)));
+        if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+            std::fprintf(stderr, "make-icon: cannot write %s: %s\n", qPrintable(target),
+                         qPrintable(file.errorString()));
+            return 1;
+        }
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                            QFile::ReadOther);
+        if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                        QFile::encodeName(target).constData()) != 0) {
+            std::fprintf(stderr, "make-icon: cannot write %s: %s\n", qPrintable(target),
+                         std::strerror(errno));
+            return 1;
+        }
+        file.setAutoRemove(false);
+    }
+    return 0;
+}
+
+int check(const QDir& folder) {
+    int stale = 0;
+    for (const auto& [name, bytes] : icons()) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytes) {
+            std::fprintf(stderr, "%s is missing or differs from the generator\n",
+                         qPrintable(file.fileName()));
+            ++stale;
+        }
+    }
+    return stale == 0 ? 0 : 1;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: make-icon write FOLDER\n"
+                         "       make-icon check FOLDER\n");
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-icon OUT.png\n");
-        return 2;
+    if (argc != 3) {
+        return usage();
     }
-    // 256 colours; the transparent background keeps one palette entry.
-    const QImage icon =
-        drawComputer().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    if (!icon.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "make-icon: cannot write %s\n", argv[1]);
-        return 1;
+    const QDir folder(QFile::decodeName(argv[2]));
+    if (std::strcmp(argv[1], "write") == 0) {
+        return write(folder);
     }
-    return 0;
+    if (std::strcmp(argv[1], "check") == 0) {
+        return check(folder);
+    }
+    return usage();
 }
