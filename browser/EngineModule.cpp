@@ -118,6 +118,11 @@ void restrictWhatPagesMayDo(QWebEngineSettings* settings) {
 // requests no interceptor sees, no file pickers to write files with, and peer connections
 // send nothing over UDP that is not proxied. Whatever the user's own switches say is kept.
 void addEngineSwitchesBeforeItStarts() {
+    static bool added = false;
+    if (added) {
+        return;
+    }
+    added = true;
     QByteArray switches = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!switches.isEmpty()) {
         switches += ' ';
@@ -127,8 +132,9 @@ void addEngineSwitchesBeforeItStarts() {
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches);
 }
 
-// Peer connections talk to any address a page names, past every request rule, so no
-// frame of any page gets them.
+// Peer connections talk to any address a page names, past every request rule, so a page's
+// windows lose them before its scripts run. (A frame a script makes and reads at once is
+// not reached in time; the switch above keeps what it could send to TCP.)
 QWebEngineScript withoutPeerConnections() {
     QWebEngineScript script;
     script.setName(QStringLiteral("varnel-no-peer-connections"));
@@ -364,7 +370,10 @@ public:
         addEngineSwitchesBeforeItStarts();
         exposePagesToAssistiveTools();
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-        profile->scripts()->insert(withoutPeerConnections());
+        const QWebEngineScript noPeers = withoutPeerConnections();
+        if (profile->scripts()->find(noPeers.name()).isEmpty()) {
+            profile->scripts()->insert(noPeers);
+        }
         profile->settings()->setDefaultTextEncoding(pages.defaultTextEncoding);
         auto* guard = new BookFilesOnly(pages.allowed, profile);
         profile->setUrlRequestInterceptor(guard);
