@@ -4,22 +4,18 @@
 // each size is as sharp as the 48 px one.
 // Usage: make-icon write FOLDER   writes the icons into FOLDER
 //        make-icon check FOLDER   exits 1 if a stored icon is missing or differs
+#include "GeneratedFiles.h"
+
 #include <QBuffer>
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTemporaryFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -202,77 +198,24 @@ QByteArray pngBytes(const QImage& image) {
 }
 
 // Each stored icon and its bytes: icon.png is the 48 px one the program carries.
-std::vector<std::pair<QString, QByteArray>> icons() {
-    std::vector<std::pair<QString, QByteArray>> files;
+std::vector<generated::GeneratedFile> icons() {
+    std::vector<generated::GeneratedFile> files;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         PixelCanvas canvas(size);
         drawComputer(canvas);
-        files.emplace_back(size == 48 ? QStringLiteral("icon.png")
-                                      : QStringLiteral("icon-%1.png").arg(size),
-                           pngBytes(canvas.picture()));
+        files.push_back(
+            {size == 48 ? QStringLiteral("icon.png") : QStringLiteral("icon-%1.png").arg(size),
+             pngBytes(canvas.picture())});
     }
     SvgCanvas svg;
     drawComputer(svg);
-    files.emplace_back(QStringLiteral("icon.svg"), svg.document());
+    files.push_back({QStringLiteral("icon.svg"), svg.document()});
     return files;
-}
-
-int write(const QDir& folder) {
-    for (const auto& [name, bytes] : icons()) {
-        // Written whole under a new name, then renamed over the old file: a link there is
-        // replaced, never written through.
-        const QString target = folder.filePath(name);
-        QTemporaryFile file(folder.filePath(QStringLiteral(".%1.XXXXXX").arg(name)));
-        if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
-            std::fprintf(stderr, "make-icon: cannot write %s: %s\n", qPrintable(target),
-                         qPrintable(file.errorString()));
-            return 1;
-        }
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                            QFile::ReadOther);
-        if (std::rename(QFile::encodeName(file.fileName()).constData(),
-                        QFile::encodeName(target).constData()) != 0) {
-            std::fprintf(stderr, "make-icon: cannot write %s: %s\n", qPrintable(target),
-                         std::strerror(errno));
-            return 1;
-        }
-        file.setAutoRemove(false);
-    }
-    return 0;
-}
-
-int check(const QDir& folder) {
-    int stale = 0;
-    for (const auto& [name, bytes] : icons()) {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytes) {
-            std::fprintf(stderr, "%s is missing or differs from the generator\n",
-                         qPrintable(file.fileName()));
-            ++stale;
-        }
-    }
-    return stale == 0 ? 0 : 1;
-}
-
-int usage() {
-    std::fprintf(stderr, "usage: make-icon write FOLDER\n"
-                         "       make-icon check FOLDER\n");
-    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
-    if (argc != 3) {
-        return usage();
-    }
-    const QDir folder(QFile::decodeName(argv[2]));
-    if (std::strcmp(argv[1], "write") == 0) {
-        return write(folder);
-    }
-    if (std::strcmp(argv[1], "check") == 0) {
-        return check(folder);
-    }
-    return usage();
+    return generated::runGenerator(argc, argv, "make-icon", icons);
 }
