@@ -390,7 +390,6 @@ public:
         // the window stays the same from the first frame to the last. It must be chosen
         // before the first view exists.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        exposePagesToAssistiveTools();
         return new EngineView(parent);
     }
 
