@@ -320,15 +320,11 @@ private:
     quint64 awaited_ = 0; // the opening whose renderer has not answered yet
 };
 
-// Screen readers read the pages, not only the window around them. The engine keeps a page's
-// own accessibility off on Linux unless asked before it starts (it reads the switch once, when
-// its first profile is made). Asked, it still builds nothing until an assistive tool turns
-// Qt's accessibility on, so the reader asks always: a screen reader started later finds the
-// page too.
-void exposePagesToAssistiveTools() {
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
-        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
-    }
+// The engine's own description of a page reaches a screen reader as nodes without text, and
+// its focus notices would take the screen reader away from the page's text that
+// ReadingPosition hands over; it is kept off, also when the environment asks for it.
+void keepTheEnginesPageDescriptionOff() {
+    qunsetenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY");
 }
 
 class EngineView : public WebPageView {
@@ -348,7 +344,7 @@ public:
             query.addQueryItem(QStringLiteral("load"), QString::number(++loads_));
             target.setQuery(query);
         }
-        readingPosition_.loading(url);
+        readingPosition_.loading(target);
         view_->openPage(target);
     }
 
@@ -368,7 +364,7 @@ class VarnelWebEngine : public QObject, public WebEngineModule {
 public:
     void readBookPages(const BookPages& pages) override {
         addEngineSwitchesBeforeItStarts();
-        exposePagesToAssistiveTools();
+        keepTheEnginesPageDescriptionOff();
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
         const QWebEngineScript noPeers = withoutPeerConnections();
         if (profile->scripts()->find(noPeers.name()).isEmpty()) {

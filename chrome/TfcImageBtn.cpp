@@ -2,6 +2,7 @@
 
 #include "Skin.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -22,7 +23,8 @@ TfcImageBtn::TfcImageBtn(QWidget* parent) : QWidget(parent) {
     // Every pixel comes from the off-screen picture, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches it; a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TfcImageBtn::setImage(const QImage& image) {
@@ -121,6 +123,22 @@ void TfcImageBtn::mouseReleaseEvent(QMouseEvent* event) {
         if (self) {
             update();
         }
+    }
+}
+
+void TfcImageBtn::keyPressEvent(QKeyEvent* event) {
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (!press || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // The click may close the window and take the button with it.
+    QPointer<TfcImageBtn> self(this);
+    emit clicked();
+    if (self) {
+        update();
     }
 }
 

@@ -12,7 +12,8 @@ inline const QColor captionButtonHoverColor{204, 211, 227};
 
 // Image button: its face is its picture scaled to the button and tinted by Color. Pixels of
 // the key colour (the menu colour, clMenu) are painted black. A primary-button press shows
-// ImageDown while the pointer stays inside; releasing inside clicks.
+// ImageDown while the pointer stays inside; releasing inside clicks. Tab reaches it, and Space
+// or Return clicks it.
 class TfcImageBtn : public QWidget {
     Q_OBJECT
 
@@ -50,6 +51,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool inside(const QPoint& point) const;

@@ -3,6 +3,7 @@
 #include "accessibility/Accessibility.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -41,6 +42,23 @@ protected:
         case QEvent::MouseButtonDblClick:
             // The first click of the pair has opened the link already.
             return true;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // A label given the focus would start drawing its text another way, through a
+            // text control; the focus frame shows the focus instead.
+            return handler_ != nullptr;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                               key->key() == Qt::Key_Enter;
+            if (!press || !handler_) {
+                return false;
+            }
+            if (!key->isAutoRepeat()) {
+                handler_();
+            }
+            return true;
+        }
         default:
             return false;
         }
@@ -62,6 +80,8 @@ void makeLink(QLabel* label, std::function<void()> handler) {
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
+    // Tab reaches it and Space or Return follows it; a click leaves the focus where it was.
+    label->setFocusPolicy(Qt::TabFocus);
     accessibility::exposeAs(label, QAccessible::Link, handler);
     label->installEventFilter(new LinkClick(label, std::move(handler)));
 }

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
@@ -27,6 +28,14 @@ TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
       windowAnchors_(this) {
     buildWindow(std::move(viewFactory));
     connectLinks();
+    markKeyboardFocus();
+    // Escape leaves a page for the list, as "В оглавление" does, wherever the focus is.
+    auto* backToList = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(backToList, &QShortcut::activated, this, [this] {
+        if (ListBox1->isHidden()) {
+            Button4Click();
+        }
+    });
     exposeReaderWindow(*this);
     FormCreate(programFolder, workingFolder);
 }
@@ -59,7 +68,11 @@ void TForm1::navigateAndHideList(const browser::PageAddress& address) {
 }
 
 void TForm1::Button4Click() {
-    runGuarded(dialogs_, [this] { ListBox1->show(); });
+    runGuarded(dialogs_, [this] {
+        ListBox1->show();
+        // Back where the reader left the list: on the entry opened last.
+        ListBox1->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TForm1::Button2Click() {

@@ -139,6 +139,9 @@ private:
     void createSidePanel();
     void createDiscountNotice(QWidget* client);
     void connectLinks();
+    // The controls that never show the keyboard focus themselves get a frame while they have
+    // it, and every control its place in the Tab order.
+    void markKeyboardFocus();
     QFileDialog& saveDialog();
     void openInBrowser(const QString& address);
     void openPartnerPage(const QString& landingPage);

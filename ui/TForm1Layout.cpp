@@ -6,6 +6,9 @@
 #include "SidePanel.h"
 #include "SiteAddresses.h"
 
+#include "accessibility/Accessibility.h"
+
+#include "chrome/FocusFrame.h"
 #include "chrome/TfcImageBtn.h"
 #include "chrome/WindowFrame.h"
 
@@ -81,11 +84,8 @@ void TForm1::buildWindow(browser::WebBrowser::ViewFactory viewFactory) {
     createViewPanel(std::move(viewFactory));
     createSidePanel();
 
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button5);
-    setTabOrder(Button5, Button3);
-    setTabOrder(Button3, ListBox1);
-    Button1->setFocus();
+    // The book's list is where reading starts, also for a reader who uses the keyboard.
+    ListBox1->setFocus();
 
     frame_->raiseCaptionButtons();
     placeCentredOnDesktop();
@@ -249,6 +249,42 @@ void setTextColour(QLabel* label, const QColor& colour) {
 }
 
 } // namespace
+
+void TForm1::markKeyboardFocus() {
+    auto* focusFrame = new chrome::FocusFrame(this);
+    accessibility::hideFromScreenReaders(focusFrame);
+    focusFrame->mark(frame_->closeButton());
+    focusFrame->mark(frame_->minimiseButton());
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->focusPolicy() != Qt::NoFocus) {
+            focusFrame->mark(label);
+        }
+    }
+
+    // Tab goes as the eye does: the caption buttons, the button bar and its links, the list
+    // or the page, then the side panel's links.
+    QList<QWidget*> chain = {frame_->closeButton(),
+                             frame_->minimiseButton(),
+                             Button1,
+                             Button2,
+                             Button5,
+                             Button3,
+                             Label26,
+                             Label4,
+                             Label5,
+                             ListBox1,
+                             WebBrowser1};
+    const QList<QLabel*> sideLinks = Panel4->findChildren<QLabel*>();
+    for (QLabel* link : sideLinks) {
+        if (link->focusPolicy() != Qt::NoFocus) {
+            chain.append(link);
+        }
+    }
+    for (qsizetype index = 1; index < chain.size(); ++index) {
+        setTabOrder(chain[index - 1], chain[index]);
+    }
+}
 
 void TForm1::createSidePanel() {
     // A framed panel's children are placed in its client area, inside the sunken border.

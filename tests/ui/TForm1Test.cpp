@@ -106,6 +106,89 @@ TEST_F(ReaderWindow, SeparatorDoesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The book read without a mouse: each row is a walk of keys through the list and what it
+// ends on. The list is "Сортировка", "     Вставки", " ", "Поиск", "     Двоичный".
+struct KeyWalk {
+    const char* name;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    int currentRow;     // where the list's cursor ends
+    const char* opened; // the last page asked for, or "" for none
+    bool listShown;
+};
+
+std::ostream& operator<<(std::ostream& out, const KeyWalk& walk) {
+    return out << walk.name;
+}
+
+class ListByKeyboard : public ReaderWindow, public ::testing::WithParamInterface<KeyWalk> {};
+
+TEST_P(ListByKeyboard, KeysMoveAndOpenAsADoubleClickDoes) {
+    start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(QApplication::focusWidget(), form->ListBox1);
+    for (const auto& [key, modifiers] : GetParam().keys) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    EXPECT_EQ(form->ListBox1->currentRow(), GetParam().currentRow);
+    const QString opened = QString::fromUtf8(GetParam().opened);
+    EXPECT_EQ(lastLoad(), opened.isEmpty() ? QString() : workingPageUrl(GetParam().opened));
+    EXPECT_EQ(form->ListBox1->isVisible(), GetParam().listShown);
+    if (GetParam().listShown) {
+        EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ListByKeyboard,
+    ::testing::Values(
+        KeyWalk{"StartsOnTheFirstEntry", {}, 0, "", true},
+        KeyWalk{"ReturnOpensTheCurrentArticle",
+                {{Qt::Key_Down, {}}, {Qt::Key_Return, {}}},
+                1,
+                "#insert",
+                false},
+        KeyWalk{"KeypadEnterOpensToo",
+                {{Qt::Key_Down, {}}, {Qt::Key_Enter, Qt::KeypadModifier}},
+                1,
+                "#insert",
+                false},
+        KeyWalk{"ReturnOnAChapterOpensItsTop", {{Qt::Key_Return, {}}}, 0, "#toppage", false},
+        KeyWalk{"DownStepsOverTheBlankRow", {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, 3, "", true},
+        KeyWalk{"UpStepsOverTheBlankRow",
+                {{Qt::Key_End, {}}, {Qt::Key_Up, {}}, {Qt::Key_Up, {}}},
+                1,
+                "",
+                true},
+        KeyWalk{"EscapeFromThePageReturnsToTheEntryOpened",
+                {{Qt::Key_Down, {}}, {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}},
+                1,
+                "#insert",
+                true}));
+
+TEST_F(ReaderWindow, ReturnOnABlankRowOpensNothing) {
+    start();
+    form->ListBox1->setCurrentRow(2);
+    QTest::keyClick(form->ListBox1, Qt::Key_Return);
+    EXPECT_TRUE(views.loads.empty());
+    EXPECT_FALSE(form->ListBox1->isHidden());
+}
+
+TEST_F(ReaderWindow, BackToTheListPutsTheKeyboardOnTheEntryOpenedLast) {
+    start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    doubleClickItem(4);
+    form->Button2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->Button2, Qt::Key_Space);
+    EXPECT_FALSE(form->ListBox1->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
+    EXPECT_EQ(form->ListBox1->currentRow(), 4);
+}
+
 TEST_F(ReaderWindow, UpdateAndSearchPagesFromEitherView) {
     start();
     form->Button1->click();
@@ -402,16 +485,24 @@ TEST_F(ReaderWindow, OpeningAnEntryPutsTheKeyboardFocusInThePage) {
     }
 }
 
-TEST_F(ReaderWindow, TabOrderRunsThroughTheBarButtonsFromTheFirstFocus) {
+TEST_F(ReaderWindow, KeyboardStartsOnTheListAndShiftTabWalksBackToTheCaptionButtons) {
     start();
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_EQ(QApplication::focusWidget(), form->Button1);
-    const std::vector<QWidget*> order = {form->Button2, form->Button5, form->Button3};
-    for (QWidget* next : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
+    const std::vector<QWidget*> backwards = {form->Label5,
+                                             form->Label4,
+                                             form->Label26,
+                                             form->Button3,
+                                             form->Button5,
+                                             form->Button2,
+                                             form->Button1,
+                                             form->frame().minimiseButton(),
+                                             form->frame().closeButton()};
+    for (QWidget* previous : backwards) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), previous);
     }
 }
 

@@ -90,10 +90,22 @@ QAccessibleInterface* AccessibleContentsItem::childAt(int, int) const {
 }
 
 QString AccessibleContentsItem::text(QAccessible::Text kind) const {
-    if (kind != QAccessible::Name || !isValid()) {
+    if (!isValid()) {
         return QString();
     }
-    return list_->item(row_)->text();
+    if (kind == QAccessible::Name) {
+        // The indent that sets an article under its chapter is seen, not read.
+        return list_->item(row_)->text().trimmed();
+    }
+    if (kind == QAccessible::Description && list_->isChapter(row_)) {
+        // What the indent tells a sighted reader: this row is a chapter, and which one.
+        int chapter = 0;
+        for (int row = 0; row <= row_; ++row) {
+            chapter += list_->isChapter(row) ? 1 : 0;
+        }
+        return QStringLiteral("глава %1").arg(chapter);
+    }
+    return QString();
 }
 
 void AccessibleContentsItem::setText(QAccessible::Text, const QString&) {

@@ -48,6 +48,8 @@ void exposeReaderWindow(TForm1& form) {
     accessibility::exposeAs(frame.minimiseButton(), QAccessible::Button,
                             [&form] { form.fcImageBtn1Click(); });
 
+    form.ListBox1->setAccessibleName(QStringLiteral("Оглавление"));
+
     // The banner is a picture of the shop's name.
     form.Image9->setAccessibleName(kPartnerSiteName);
     form.Label22->setAccessibleName(discountAsSeen(form.Label22->text(), form.Label25->text()));
