@@ -143,7 +143,10 @@ const QString kFollowLink = QStringLiteral(R"((function (index) {
 })(%1))");
 
 const QString kFocusedLink = QStringLiteral(R"((function () {
-    return shownLinks().indexOf(document.activeElement);
+    var link = document.activeElement;
+    var index = shownLinks().indexOf(link);
+    var name = index < 0 ? '' : (link.innerText || link.getAttribute('title') || link.href || '');
+    return {index: index, name: name.trim().replace(/\s+/g, ' ')};
 })())");
 
 QString withArgument(const QString& script, const QString& argument) {
@@ -264,7 +267,8 @@ void ReadingPosition::present(const PageText& text) {
     }
     auto* page = new AccessiblePage(surface, text, [this](int index) { pressLink(index); });
     shownPage_ = QAccessible::registerAccessibleInterface(page);
-    if (surface->hasFocus()) {
+    // The window's focus is in the page, also while another window is active.
+    if (surface->window()->focusWidget() == surface) {
         QAccessibleEvent focus(page, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
@@ -301,34 +305,43 @@ bool ReadingPosition::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReadingPosition::followFocusInPage() {
-    const QAccessible::Id shown = shownPage_;
     view_->page()->runJavaScript(
         kFindPlace + QLatin1Char('\n') + kFocusedLink, QWebEngineScript::ApplicationWorld,
-        [self = QPointer<ReadingPosition>(this), shown](const QVariant& value) {
-            if (!self || self->shownPage_ != shown) {
-                return;
-            }
-            AccessiblePage* page = self->shownPage();
+        [self = QPointer<ReadingPosition>(this)](const QVariant& value) {
+            // The page shown when the answer comes; a link of it only when it is the one the
+            // answer names (a page that went in between has other links).
+            AccessiblePage* page = self ? self->shownPage() : nullptr;
             if (!page) {
                 return;
             }
-            const int focused = value.toInt();
-            for (int index = 0; index < page->childCount(); ++index) {
-                static_cast<AccessiblePageLink*>(page->link(index))->setFocused(index == focused);
-            }
-            QAccessibleInterface* now = page->link(focused);
-            if (now) {
-                page->placeCaret(page->page().links.value(focused).start);
-            }
-            QAccessibleEvent focus(now ? now : page, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
+            const QVariantMap answer = value.toMap();
+            const int focused = answer.value(QStringLiteral("index")).toInt();
+            const bool same = page->page().links.value(focused).name ==
+                              answer.value(QStringLiteral("name")).toString();
+            announceFocus(page, same ? focused : -1);
         });
+}
+
+void ReadingPosition::announceFocus(AccessiblePage* page, int link) {
+    for (int index = 0; index < page->childCount(); ++index) {
+        static_cast<AccessiblePageLink*>(page->link(index))->setFocused(index == link);
+    }
+    QAccessibleInterface* now = page->link(link);
+    if (now) {
+        page->placeCaret(page->page().links.value(link).start);
+    }
+    QAccessibleEvent focus(now ? now : page, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void ReadingPosition::pressLink(int index) {
     if (view_) {
         view_->page()->runJavaScript(kFindPlace + QLatin1Char('\n') + kFollowLink.arg(index),
                                      QWebEngineScript::ApplicationWorld);
+        // The link followed is where the reader is now, as after a click on it.
+        if (AccessiblePage* page = shownPage()) {
+            announceFocus(page, index);
+        }
     }
 }
 

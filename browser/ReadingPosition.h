@@ -40,6 +40,8 @@ private:
     void readPage(const QString& anchor);
     void present(const PageText& text);
     void followFocusInPage();
+    // Tells a screen reader that the focus is on link `link` of `page`, or on the page itself.
+    static void announceFocus(class AccessiblePage* page, int link);
     void pressLink(int index);
     class AccessiblePage* shownPage() const;
 

@@ -1,0 +1,318 @@
+"""A blind reader's session with the real screen reader: Orca speaking into its log.
+
+Usage: orca_reads.py WORK READER_DIR BOOK_SOURCES
+Run inside a private D-Bus session with an X display set up by the caller (scripts/
+test-screen-reader). Starts the AT-SPI bus, a sound server with a null sink, a window
+manager and Orca, then the reader in READER_DIR, and works it by keyboard alone, as a blind
+user would, checking what Orca says after each key. BOOK_SOURCES is the readable source
+folder of the book the reader shows (contents.txt and N.htm): the expected words are read
+from it. Exit status 1 when an expectation failed.
+"""
+
+import html
+import html.parser
+import json
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+WORK, READER_DIR, BOOK_SOURCES = sys.argv[1], sys.argv[2], sys.argv[3]
+ORCA_LOG = os.path.join(WORK, "orca.log")
+WORKING_PAGE = os.path.join(READER_DIR, "data", "vaxilog.htm")
+# How soon the first words after a key must come, in seconds.
+LATENCY = float(os.environ.get("VARNEL_SPEECH_LATENCY", "1.0"))
+# Key names Orca echoes as they are typed: not an answer to the key.
+KEY_ECHO = re.compile(r"^((left|right) )?(tab|return|space|plus|escape|shift|enter)$")
+
+
+class Failure(Exception):
+    pass
+
+
+def letters(text):
+    """Words as compared: letters and digits only, lower case, so that typography and the
+    way a synthesiser is handed punctuation do not matter."""
+    return re.sub(r"[^\w]+", "", text.lower().replace("ё", "е"))
+
+
+# The book as its sources say, to know what Orca should be saying.
+
+class Blocks(html.parser.HTMLParser):
+    """The page's blocks in order: (tag, text, anchors named within or just before it)."""
+
+    BLOCKS = {"h1", "h2", "h3", "h4", "h5", "h6", "p", "li", "pre", "td", "th", "dt", "dd"}
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.blocks = []
+        self.open = None
+        self.pending = []
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        for key in ("id", "name"):
+            if attrs.get(key):
+                self.pending.append(attrs[key])
+        if tag in self.BLOCKS:
+            self.open = [tag, "", self.pending]
+            self.pending = []
+
+    def handle_endtag(self, tag):
+        if self.open and tag == self.open[0]:
+            self.blocks.append((self.open[0], " ".join(self.open[1].split()), self.open[2]))
+            self.open = None
+
+    def handle_data(self, data):
+        if self.open:
+            self.open[1] += data
+
+
+def articles():
+    """(chapter number, chapter title, anchor, article title) in the book's order."""
+    lines = open(os.path.join(BOOK_SOURCES, "contents.txt"), encoding="utf-8").read().splitlines()
+    found, chapter, title, i = [], None, None, 0
+    while i < len(lines):
+        if lines[i] == "[vkladka]":
+            chapter, title = lines[i + 1].strip(), lines[i + 2].strip()
+            i += 3
+        elif lines[i] == "[pro]":
+            found.append((chapter, title, lines[i + 1].strip().lstrip("#"), lines[i + 2].strip()))
+            i += 3
+        else:
+            i += 1
+    return found
+
+
+def article_text(chapter, anchor):
+    """The article's heading and its first two paragraphs, as the page has them."""
+    parser = Blocks()
+    parser.feed(open(os.path.join(BOOK_SOURCES, chapter + ".htm"), encoding="utf-8").read())
+    blocks = parser.blocks
+    for index, (tag, text, anchors) in enumerate(blocks):
+        if anchor in anchors or (tag[0] == "h" and index > 0 and anchor in blocks[index - 1][2]
+                                 and not blocks[index - 1][1]):
+            heading = next(b for b in blocks[index:] if b[0] in Blocks.BLOCKS and b[0][0] == "h")
+            start = blocks.index(heading)
+            paragraphs = [b[1] for b in blocks[start + 1:] if b[0] == "p" and b[1]][:2]
+            return heading[1], paragraphs
+    raise Failure("chapter %s has no anchor %s" % (chapter, anchor))
+
+
+# What Orca says.
+
+class Speech:
+    """Orca's utterances, read from its debug log as it writes them."""
+
+    SPOKEN = re.compile(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH DISPATCHER: Speaking '(.*?)' \r?\n",
+                        re.S)
+
+    def __init__(self, path):
+        self.path = path
+        self.heard = []
+
+    def refresh(self):
+        try:
+            text = open(self.path, encoding="utf-8", errors="replace").read()
+        except FileNotFoundError:
+            return
+        heard = []
+        for h, m, s, ssml in self.SPOKEN.findall(text):
+            words = html.unescape(re.sub(r"<[^>]*>", "", ssml))
+            heard.append((int(h) * 3600 + int(m) * 60 + float(s), " ".join(words.split())))
+        self.heard = heard
+
+    def mark(self):
+        self.refresh()
+        return len(self.heard)
+
+    def since(self, mark):
+        self.refresh()
+        return [(when, words) for when, words in self.heard[mark:]
+                if not KEY_ECHO.match(words.lower())]
+
+    def wait_for(self, mark, what, predicate, seconds):
+        deadline = time.monotonic() + seconds
+        while True:
+            said = self.since(mark)
+            for index, (when, words) in enumerate(said):
+                if predicate(words):
+                    return index, when
+            if time.monotonic() > deadline:
+                raise Failure("Orca did not say %s within %d s; it said: %s"
+                              % (what, seconds, [w for _, w in said][-12:] or "nothing"))
+            time.sleep(0.1)
+
+
+def seconds_of_day(now=None):
+    moment = time.localtime(now)
+    return moment.tm_hour * 3600 + moment.tm_min * 60 + moment.tm_sec + (now or time.time()) % 1
+
+
+# The session.
+
+class Session:
+    def __init__(self):
+        self.processes = []
+        self.speech = Speech(ORCA_LOG)
+        self.latencies = []
+        self.reader = None
+
+    def start(self, args, **kwargs):
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def start_screen_reader(self):
+        # Orca's own settings, as a user would keep them, but speaking fast: reading all
+        # speaks in real time.
+        settings = os.path.join(os.environ["XDG_DATA_HOME"], "orca", "user-settings.conf")
+        os.makedirs(os.path.dirname(settings), exist_ok=True)
+        voice = {"rate": 90}
+        with open(settings, "w") as out:
+            json.dump({"general": {}, "pronunciations": {}, "keybindings": {},
+                       "profiles": {"default": {
+                           "profile": ["Default", "default"],
+                           "voices": {"default": voice, "uppercase": dict(voice, **{
+                               "average-pitch": 7.0}), "hyperlink": voice, "system": voice}}}},
+                      out)
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        # Orca waits for the synthesiser, which waits for a sound server.
+        self.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                    "-L", "module-null-sink", "-L", "module-native-protocol-unix"])
+        self.start(["openbox"])
+        time.sleep(1)
+        # Orca's log is written line by line only to a terminal.
+        self.start(["script", "-q", "-f", "-c", "orca --replace --debug-file=/dev/tty",
+                    ORCA_LOG])
+        self.speech.wait_for(0, "that it is on", lambda w: w == "Screen reader on.", 60)
+
+    def start_reader(self):
+        self.reader = self.start([os.path.join(READER_DIR, "varnel")],
+                                 env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+
+    def key(self, name, what, predicate, seconds=15):
+        """Presses key NAME and waits for Orca to say WHAT; notes how soon it spoke."""
+        mark = self.speech.mark()
+        pressed = seconds_of_day()
+        subprocess.run(["xdotool", "key", name], check=True)
+        index, when = self.speech.wait_for(mark, what, predicate, seconds)
+        first = self.speech.since(mark)[0][0]
+        self.latencies.append((name, what, first - pressed))
+        return mark
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGTERM)
+        for process in self.processes:
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+
+
+def says(text):
+    wanted = letters(text)
+    return lambda words: wanted and wanted in letters(words)
+
+
+def says_exactly(text):
+    wanted = letters(text)
+    return lambda words: letters(words) == wanted
+
+
+def read_article(session, chapter, anchor, title):
+    """Return opens the entry; Orca says its heading; the arrow keys read line by line and
+    say-all reads the heading and the paragraphs after it."""
+    heading, paragraphs = article_text(chapter, anchor)
+    if len(paragraphs) < 2:
+        raise Failure("%s#%s has fewer than two paragraphs to read" % (chapter, anchor))
+    session.key("Return", "the heading %r" % heading, says(heading))
+    session.key("Down", "the first paragraph", says(paragraphs[0][:60]))
+    session.key("Up", "the heading again", says(heading))
+    mark = session.key("KP_Add", "the heading, reading all", says(heading))
+    # Say-all speaks in real time; a paragraph can take half a minute.
+    for number, paragraph in enumerate(paragraphs, 1):
+        session.speech.wait_for(mark, "paragraph %d while reading all" % number,
+                                says(paragraph[:60]), 120)
+        mark = session.speech.mark() - 1
+    print("ok - %s read through: heading, line by line, two paragraphs read all" % title)
+
+
+def main():
+    entries = articles()
+    if not entries:
+        raise Failure("the book lists no article")
+    first = entries[0]
+    other = next((e for e in entries if e[0] != first[0]), None)
+    if other is None:
+        raise Failure("the book needs articles in two chapters")
+
+    session = Session()
+    try:
+        session.start_screen_reader()
+        mark = session.speech.mark()
+        session.start_reader()
+        session.speech.wait_for(mark, "the list's name", says_exactly("Оглавление"), 60)
+        session.speech.wait_for(mark, "the first entry, a chapter", says_exactly(first[1]), 30)
+        session.speech.wait_for(mark, "that it is chapter 1", says_exactly("глава 1"), 30)
+        print("ok - at start: the list, its first entry and that it is a chapter")
+
+        session.key("Down", "the first article", says_exactly(first[3]))
+        read_article(session, first[0], first[2], first[3])
+
+        session.key("Escape", "the entry opened last", says_exactly(first[3]))
+        print("ok - back in the list on the entry opened last")
+        for _ in range(len(entries) * 3):
+            mark = session.speech.mark()
+            subprocess.run(["xdotool", "key", "Down"], check=True)
+            try:
+                session.speech.wait_for(mark, other[3], says_exactly(other[3]), 2)
+                break
+            except Failure:
+                continue
+        else:
+            raise Failure("Down never reached %r" % other[3])
+        read_article(session, other[0], other[2], other[3])
+
+        session.key("Escape", "the list again", says_exactly(other[3]))
+        for _ in range(15):
+            mark = session.speech.mark()
+            subprocess.run(["xdotool", "key", "shift+Tab"], check=True)
+            try:
+                session.speech.wait_for(mark, "Закрыть", says("Закрыть"), 3)
+                break
+            except Failure:
+                continue
+        else:
+            raise Failure("Shift+Tab never reached the close button")
+        subprocess.run(["xdotool", "key", "space"], check=True)
+        try:
+            status = session.reader.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            raise Failure("Space on the close button did not close the reader")
+        if status != 0:
+            raise Failure("the reader closed with status %d" % status)
+        if os.path.exists(WORKING_PAGE):
+            raise Failure("the working page was left behind")
+        print("ok - Shift+Tab reaches \"Закрыть\", Space closes, the page is removed")
+
+        slow = [(k, w, round(s, 2)) for k, w, s in session.latencies if s > LATENCY]
+        print("first words after each key, s: %s"
+              % ", ".join("%s %.2f" % (k, s) for k, _, s in session.latencies))
+        if slow:
+            raise Failure("Orca spoke later than %.1f s after: %s" % (LATENCY, slow))
+    finally:
+        session.stop()
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as failure:
+        print("FAILED: %s" % failure)
+        sys.exit(1)
