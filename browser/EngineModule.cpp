@@ -114,9 +114,10 @@ void restrictWhatPagesMayDo(QWebEngineSettings* settings) {
     settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 }
 
-// Switches the engine reads once, when it starts: pages get no shared workers, whose
-// requests no interceptor sees, no file pickers to write files with, and peer connections
-// send nothing over UDP that is not proxied. Whatever the user's own switches say is kept.
+// Switches the engine reads once, when it starts: pages get no shared workers and no
+// WebTransport, whose requests and QUIC packets no interceptor sees, no file pickers to write
+// files with, and peer connections send nothing over UDP that is not proxied. Whatever the
+// user's own switches say is kept.
 void addEngineSwitchesBeforeItStarts() {
     static bool added = false;
     if (added) {
@@ -127,7 +128,7 @@ void addEngineSwitchesBeforeItStarts() {
     if (!switches.isEmpty()) {
         switches += ' ';
     }
-    switches += "--disable-blink-features=SharedWorker,FileSystemAccess "
+    switches += "--disable-blink-features=SharedWorker,FileSystemAccess,WebTransport "
                 "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches);
 }

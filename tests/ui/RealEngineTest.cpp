@@ -290,7 +290,8 @@ TEST_F(HostilePage, ContextMenuOffersOnlyWhatWorksOnARewrittenPage) {
 
 // Whatever starts a request, a page, a dedicated or a shared worker, it meets the same
 // rule: a file outside the book is refused, and neither a local server nor a local address
-// for peer connections hears from the page.
+// for peer connections or QUIC (WebTransport, from the page and a blob: worker) hears from
+// the page.
 class PageRequests : public RealEngine {
 protected:
     void SetUp() override {
@@ -345,6 +346,11 @@ protected:
             std::to_string(socketServer.serverPort()) +
             "?transport=tcp', username: 'u', credential: 'p'}]}); relay.createDataChannel('x');"
             "  relay.createOffer().then(o => relay.setLocalDescription(o)); } catch (e) {}"
+            "const transport = 'try { new WebTransport(\\'https://127.0.0.1:" +
+            std::to_string(peerPort.localPort()) +
+            "/x\\').ready.catch(() => {}); } catch (e) {}';"
+            "eval(transport);"
+            "new Worker(URL.createObjectURL(new Blob([transport])));"
             "</script></body>";
         RealEngine::SetUp();
         folder.write("data/1.nvb", scrambled(page));
