@@ -215,7 +215,15 @@ constexpr const char* kWithoutPeerConnections = R"js((() => {
       new w.MutationObserver(() => sealAll(w)).observe(w.document, {childList: true, subtree: true});
     } catch (e) {}
   }
-  sealAll(window);
+  // The web (the maker's pages) keeps its own DOM; a page of the book, and every document it
+  // makes from nothing (about:, data:, blob:), is sealed.
+  if (/^https?:$/.test(location.protocol)) {
+    for (const name of names) {
+      try { delete window[name]; } catch (e) {}
+    }
+  } else {
+    sealAll(window);
+  }
 })())js";
 
 QWebEngineScript withoutPeerConnections() {
