@@ -246,7 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "document.body.appendChild(frame);"
                        "frame.contentWindow.eval(attempts.toString() + 'attempts(' +"
                        "    JSON.stringify(T) + \", 'fresh')\");"
-                       "window.reached = 'fresh';"}),
+                       "window.reached = 'fresh';"},
+        Place{"navigation", "window.reached = 'navigation'; setTimeout(() => location.href ="
+                            " 'http://navigate.' + T.domain + ':' + T.tcp + '/', 300);"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
