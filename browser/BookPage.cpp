@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineProfile>
@@ -24,6 +25,42 @@ QString leaveQuestion() {
 // Questions are centred on the view that shows the page.
 QWidget* windowOf(QWebEnginePage* page) {
     return qobject_cast<QWidget*>(page->parent());
+}
+
+// The address as it really is: the host in its ASCII form and every byte outside printable
+// ASCII percent-encoded, so that neither a look-alike letter, a direction mark, a control
+// character nor a run of spaces changes what the user reads.
+QString addressAsItIs(const QUrl& url) {
+    const QByteArray encoded = url.toEncoded(QUrl::FullyEncoded);
+    QString text;
+    text.reserve(encoded.size());
+    for (const char c : encoded) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F) {
+            text += QStringLiteral("%%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+        } else {
+            text += QLatin1Char(c);
+        }
+    }
+    return text;
+}
+
+// An address too long to read whole keeps its beginning (scheme, host) and its end, and is
+// cut into lines, so that the box stays narrower than any screen.
+QString addressInLines(const QString& address) {
+    constexpr int kLine = 64;
+    constexpr int kHead = 3 * kLine;
+    constexpr int kTail = kLine;
+    QString text = address;
+    if (text.size() > kHead + kTail + kLine) {
+        // "…" is never part of an address as shown, where all but printable ASCII is encoded.
+        text = text.left(kHead) + QStringLiteral("…") + text.right(kTail);
+    }
+    QStringList lines;
+    for (int at = 0; at < text.size(); at += kLine) {
+        lines << text.mid(at, kLine);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -148,14 +185,25 @@ bool BookPage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
 }
 
 void BookPage::offerToOpenElsewhere(const QUrl& url) {
-    auto* box =
-        new QMessageBox(QMessageBox::Question, QApplication::applicationDisplayName(),
-                        QStringLiteral("The link leads to another program:\n\n%1\n\nOpen it?")
-                            .arg(url.toDisplayString()),
-                        QMessageBox::Open | QMessageBox::Cancel, windowOf(this));
+    const QString address = addressAsItIs(url);
+    const QString shown = addressInLines(address);
+    QString question = QStringLiteral("The link leads to another program:\n\n%1\n\n").arg(shown);
+    if (shown.contains(QStringLiteral("…"))) {
+        question +=
+            QStringLiteral("The address is shortened; \"Show Details...\" shows all of it.\n\n");
+    }
+    question += QStringLiteral("Open it?");
+    auto* box = new QMessageBox(QMessageBox::Question, QApplication::applicationDisplayName(),
+                                question, QMessageBox::Open | QMessageBox::Cancel, windowOf(this));
     box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The whole address, read-only and selectable, in a field that wraps it anywhere.
+    box->setDetailedText(address);
     box->setDefaultButton(QMessageBox::Cancel);
     box->setAttribute(Qt::WA_DeleteOnClose, true);
+    if (const QScreen* screen = box->screen()) {
+        box->setMaximumWidth(screen->availableGeometry().width());
+    }
     connect(box, &QMessageBox::finished, this, [box, url](int) {
         if (box->clickedButton() == box->button(QMessageBox::Open)) {
             QDesktopServices::openUrl(url);

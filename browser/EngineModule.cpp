@@ -114,9 +114,10 @@ void restrictWhatPagesMayDo(QWebEngineSettings* settings) {
     settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 }
 
-// Switches the engine reads once, when it starts: pages get no shared workers, whose
-// requests no interceptor sees, no file pickers to write files with, and peer connections
-// send nothing over UDP that is not proxied. Whatever the user's own switches say is kept.
+// Switches the engine reads once, when it starts: pages get no shared workers and no
+// WebTransport, whose requests and QUIC packets no interceptor sees, no file pickers to write
+// files with, and peer connections send nothing over UDP that is not proxied. Whatever the
+// user's own switches say is kept.
 void addEngineSwitchesBeforeItStarts() {
     static bool added = false;
     if (added) {
@@ -127,27 +128,151 @@ void addEngineSwitchesBeforeItStarts() {
     if (!switches.isEmpty()) {
         switches += ' ';
     }
-    switches += "--disable-blink-features=SharedWorker,FileSystemAccess "
+    switches += "--disable-blink-features=SharedWorker,FileSystemAccess,WebTransport "
                 "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", switches);
 }
 
-// Peer connections talk to any address a page names, past every request rule, so a page's
-// windows lose them before its scripts run. (A frame a script makes and reads at once is
-// not reached in time; the switch above keeps what it could send to TCP.)
+// Peer connections talk to any address a page names, past every request rule and every
+// content policy, so every window of a page loses them before a script of the page can reach
+// it. A window the engine reaches late, the empty document of a frame that a script makes and
+// uses at once, is sealed by the window that made it: whatever reaches a frame's window
+// (contentWindow, contentDocument, inserting a frame and then reading frames[i]) seals it
+// first, as does a mutation observer for frames the page's own markup makes.
+constexpr const char* kWithoutPeerConnections = R"js((() => {
+  const mark = Symbol.for('varnel.sealed');
+  const names = ['RTCPeerConnection', 'webkitRTCPeerConnection', 'RTCDataChannel',
+                 'RTCIceCandidate', 'RTCSessionDescription'];
+  const sealTree = w => {
+    seal(w);
+    let count = 0;
+    try { count = w.length; } catch (e) { return; }
+    for (let i = 0; i < count; ++i) {
+      try { sealTree(w[i]); } catch (e) {}
+    }
+  };
+  const sealAll = w => { try { sealTree(w.top); } catch (e) { sealTree(w); } };
+  function seal(w) {
+    try {
+      if (!w || Object.prototype.hasOwnProperty.call(w, mark)) return;
+      Object.defineProperty(w, mark, {value: true});
+    } catch (e) {
+      return; // another origin's window: none of its code is the page's
+    }
+    for (const name of names) {
+      try { delete w[name]; } catch (e) {}
+      try {
+        Object.defineProperty(w, name, {value: undefined, writable: false, configurable: false});
+      } catch (e) {}
+    }
+    const wrapMethod = (type, name) => {
+      const proto = w[type] && w[type].prototype;
+      const original = proto && Object.getOwnPropertyDescriptor(proto, name);
+      if (!original || typeof original.value !== 'function') return;
+      const call = original.value;
+      Object.defineProperty(proto, name, Object.assign({}, original, {
+        value: {[name](...args) { try { return call.apply(this, args); } finally { sealAll(w); } }}[name]
+      }));
+    };
+    const wrapSetter = (type, name) => {
+      const proto = w[type] && w[type].prototype;
+      const original = proto && Object.getOwnPropertyDescriptor(proto, name);
+      if (!original || !original.set) return;
+      const set = original.set;
+      Object.defineProperty(proto, name, Object.assign({}, original, {
+        set: {set(value) { try { set.call(this, value); } finally { sealAll(w); } }}.set
+      }));
+    };
+    const wrapGetter = (type, name) => {
+      const proto = w[type] && w[type].prototype;
+      const original = proto && Object.getOwnPropertyDescriptor(proto, name);
+      if (!original || !original.get) return;
+      const get = original.get;
+      Object.defineProperty(proto, name, Object.assign({}, original, {
+        get: {get() { const v = get.call(this); sealAll(w); return v; }}.get
+      }));
+    };
+    for (const type of ['Node']) {
+      for (const name of ['appendChild', 'insertBefore', 'replaceChild']) wrapMethod(type, name);
+    }
+    for (const type of ['Element', 'Document', 'DocumentFragment', 'CharacterData', 'DocumentType']) {
+      for (const name of ['append', 'prepend', 'before', 'after', 'replaceWith', 'replaceChildren'])
+        wrapMethod(type, name);
+    }
+    for (const name of ['insertAdjacentElement', 'insertAdjacentHTML', 'setHTML'])
+      wrapMethod('Element', name);
+    for (const name of ['write', 'writeln', 'execCommand', 'open']) wrapMethod('Document', name);
+    for (const name of ['insertNode', 'surroundContents']) wrapMethod('Range', name);
+    for (const name of ['innerHTML', 'outerHTML']) wrapSetter('Element', name);
+    wrapSetter('ShadowRoot', 'innerHTML');
+    for (const type of ['HTMLIFrameElement', 'HTMLFrameElement', 'HTMLObjectElement']) {
+      wrapGetter(type, 'contentWindow');
+      wrapGetter(type, 'contentDocument');
+    }
+    for (const type of ['HTMLIFrameElement', 'HTMLObjectElement', 'HTMLEmbedElement'])
+      wrapMethod(type, 'getSVGDocument');
+    try {
+      new w.MutationObserver(() => sealAll(w)).observe(w.document, {childList: true, subtree: true});
+    } catch (e) {}
+  }
+  // The web (the maker's pages) keeps its own DOM; a page of the book, and every document it
+  // makes from nothing (about:, data:, blob:), is sealed.
+  if (/^https?:$/.test(location.protocol)) {
+    for (const name of names) {
+      try { delete window[name]; } catch (e) {}
+    }
+  } else {
+    sealAll(window);
+  }
+})())js";
+
 QWebEngineScript withoutPeerConnections() {
     QWebEngineScript script;
     script.setName(QStringLiteral("varnel-no-peer-connections"));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
-    script.setSourceCode(QStringLiteral(
-        "for (const name of ['RTCPeerConnection', 'webkitRTCPeerConnection', "
-        "'RTCDataChannel', 'RTCIceCandidate', 'RTCSessionDescription']) {"
-        "  try { delete window[name]; } catch (e) {}"
-        "  try { Object.defineProperty(window, name, {value: undefined, writable: false,"
-        "        configurable: false}); } catch (e) {}"
-        "}"));
+    script.setSourceCode(QString::fromUtf8(kWithoutPeerConnections));
+    return script;
+}
+
+// What a book page may load, as a content policy: files (BookFilesOnly narrows them to the
+// book's own), what the page makes itself (data:, blob:) and nothing else. A kind of request
+// the engine adds later falls under `default-src` without anyone naming it.
+constexpr const char* kBookPagePolicy = "default-src file: data: blob: 'unsafe-inline' "
+                                        "'unsafe-eval'; form-action file: data: blob:";
+
+// Every local page and every frame in it is put under the policy as soon as its document
+// exists, before any of its own scripts runs. A policy given in a meta element binds the
+// document from the moment the element is inserted, and stays when it is taken out, so the
+// page's own markup is left as written (and as Save writes it). Frames and workers made from
+// the page (about:blank, data:, blob:) inherit it; web pages are left as the web serves them.
+QWebEngineScript underTheBookPolicy() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("varnel-book-policy"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    // A world of the reader's own: a page's script cannot have replaced what this one uses.
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QStringLiteral("(() => {"
+                                        "  if (location.protocol !== 'file:') return;"
+                                        "  const meta = document.createElement('meta');"
+                                        "  meta.httpEquiv = 'Content-Security-Policy';"
+                                        "  meta.content = \"%1\";"
+                                        "  const head = document.createElement('head');"
+                                        "  head.appendChild(meta);"
+                                        "  const root = document.documentElement;"
+                                        "  if (root) {"
+                                        "    root.insertBefore(head, root.firstChild);"
+                                        "    head.remove();"
+                                        "  } else {"
+                                        "    const html = document.createElement('html');"
+                                        "    html.appendChild(head);"
+                                        "    document.appendChild(html);"
+                                        "    html.remove();"
+                                        "  }"
+                                        "})()")
+                             .arg(QLatin1String(kBookPagePolicy)));
     return script;
 }
 
@@ -366,9 +491,10 @@ public:
         addEngineSwitchesBeforeItStarts();
         keepTheEnginesPageDescriptionOff();
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-        const QWebEngineScript noPeers = withoutPeerConnections();
-        if (profile->scripts()->find(noPeers.name()).isEmpty()) {
-            profile->scripts()->insert(noPeers);
+        for (const QWebEngineScript& script : {underTheBookPolicy(), withoutPeerConnections()}) {
+            if (profile->scripts()->find(script.name()).isEmpty()) {
+                profile->scripts()->insert(script);
+            }
         }
         profile->settings()->setDefaultTextEncoding(pages.defaultTextEncoding);
         auto* guard = new BookFilesOnly(pages.allowed, profile);

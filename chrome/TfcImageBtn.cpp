@@ -81,8 +81,11 @@ void TfcImageBtn::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, offscreen);
 }
 
+// Whether the window is active does not matter: it is not yet active for a moment after a
+// box closes or a click activates it, and never without a window manager, and a click in that
+// moment would be lost. A window that a modal box blocks gets no press at all.
 bool TfcImageBtn::inside(const QPoint& point) const {
-    return rect().contains(point) && isActiveWindow();
+    return rect().contains(point);
 }
 
 void TfcImageBtn::setDown(bool down) {

@@ -90,8 +90,8 @@ varnel_double_click() {
     xdotool mousemove $(varnel_screen_point "$1" "$2") click --repeat 2 --delay 60 1
 }
 
-# Gives WINDOW the input focus, as a window manager would on a click; the caption buttons
-# answer only in the active window. Polled: a focus change that is waited for can hang.
+# Gives WINDOW the input focus, as a window manager would on a click; keys go only to the
+# focused window. Polled: a focus change that is waited for can hang.
 varnel_focus_window() {
     xdotool windowfocus "$1"
     for _ in $(seq 20); do

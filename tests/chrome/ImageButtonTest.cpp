@@ -72,14 +72,16 @@ TEST_F(CaptionButtons, MinimiseLooksTheSamePressedAndClicks) {
     EXPECT_EQ(closeClicks, 0);
 }
 
-TEST_F(CaptionButtons, NoClickWhileAnotherWindowIsActive) {
+// As after a box was answered, or on a screen without a window manager: the first click
+// counts, before the window has become active.
+TEST_F(CaptionButtons, ClickCountsBeforeTheWindowIsActive) {
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     press(onClose);
     release();
-    EXPECT_EQ(closeClicks, 0);
+    EXPECT_EQ(closeClicks, 1);
 }
 
 } // namespace
