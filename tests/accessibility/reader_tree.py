@@ -54,6 +54,8 @@ LINK_NAMES = [
 DEVELOPERS_LINK = "Сайт разработчиков!"
 ARTICLE = "Сортировка вставками"  # an article of chapter 1
 SECOND_ARTICLE = "Сортировка слиянием"  # another of chapter 1, further down its page
+# Entries opened one right after another, in this order.
+QUICK_ARTICLES = ["Сортировка выбором", "Быстрая сортировка", "Сортировка подсчётом"]
 NEXT_LINK = "К началу главы"  # the first link after SECOND_ARTICLE's heading
 BACK_BUTTON = "В оглавление"
 UPDATE_BUTTON = "Обновление"
@@ -399,6 +401,19 @@ def another_article_of_the_chapter(reader):
     reading_starts_at_the_heading(reader, SECOND_ARTICLE)
 
 
+def quick_openings_keep_their_own_anchor(reader):
+    """Entries opened faster than their pages load: each load keeps its own anchor, so the
+    last one read starts at its own heading, whatever loads finished before it."""
+    for title in QUICK_ARTICLES:
+        reader.open_entry(title)
+    last = QUICK_ARTICLES[-1]
+    wait_for("the page read from %r" % last,
+             lambda: any(source is not None and is_heading(source, last)
+                         for source in reader.events.since(reader.opened_at)))
+    wait_for("the page staying at %r" % last,
+             lambda: caret_line(reader.page()) == last)
+
+
 def tab_goes_on_to_the_links_after_the_heading(reader):
     mark = reader.events.mark()
     subprocess.run(["xdotool", "key", "Tab"], check=True)
@@ -439,6 +454,8 @@ CHECKS = [
     article_text_in_the_page,
     reading_starts_at_the_heading,
     page_links_have_an_action,
+    another_article_of_the_chapter,
+    quick_openings_keep_their_own_anchor,
     another_article_of_the_chapter,
     tab_goes_on_to_the_links_after_the_heading,
     update_page_in_the_tree,
