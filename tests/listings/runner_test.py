@@ -46,6 +46,8 @@ FAULTS = [
     ("warns", GOOD_C.replace("int x;", "int x, unused;"), {}, "does not compile cleanly"),
     ("disagrees", GOOD_C.replace("x);", "x + 1);"), {}, "wrong answer"),
     ("never ends", GOOD_C.replace("return 0;", "for (;;) {}"), {}, "no answer within"),
+    ("prints without end", GOOD_C.replace("return 0;", "for (;;) putchar('x');"), {},
+     "wrote more than"),
     ("Pascal warns", GOOD_PASCAL.replace("var x: LongInt;", "var x, y: LongInt;")
      .replace("writeln(x)", "writeln(x + y)"), {}, "Warning:"),
     ("Pascal range error", GOOD_PASCAL.replace("var x: LongInt;",
