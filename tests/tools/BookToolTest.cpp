@@ -40,6 +40,7 @@ void writeSources(const TempFolder& source) {
     source.write("1.htm", "<a name=\"toppage\"></a><p>Пузырёк</p><a name=\"bubble\"></a>\n");
     source.write("2.htm", "<a id='toppage'></a>Поиск «двоичный» — быстро\n");
     source.write("tree.png", std::string("\x89PNG\r\n\x1a\n\0\xff", 10));
+    source.write("STYLE.md", "# How the articles are written\n");
 }
 
 TEST(BookPack, RoundTripKeepsSourcesAndAssets) {
@@ -51,6 +52,7 @@ TEST(BookPack, RoundTripKeepsSourcesAndAssets) {
     EXPECT_EQ(static_cast<unsigned char>(stored[12]) ^ 0xA6, 0xD1);
     EXPECT_EQ(readFileBytes(packed.path() / "data" / "tree.png"),
               readFileBytes(source.path() / "tree.png"));
+    EXPECT_FALSE(std::filesystem::exists(packed.path() / "data" / "STYLE.md"));
 
     booktool::unpackBook(packed.path().string(), unpacked.path().string());
     for (const char* name : {"contents.txt", "1.htm", "2.htm", "tree.png"}) {

@@ -21,6 +21,8 @@ namespace {
 
 constexpr const char* kContentsSource = "contents.txt";
 constexpr const char* kChapterSourceExtension = ".htm";
+// Notes for the book's writers (the style guide) stay beside the sources.
+constexpr const char* kWritersNoteExtension = ".md";
 // In a page, the one letter whose stored form would end the file goes in as a reference.
 constexpr std::string_view kLetterOfEndMark = "\xd1\x98"; // U+0458 in UTF-8
 constexpr std::string_view kLetterOfEndMarkReference = "&#1112;";
@@ -135,7 +137,7 @@ void packBook(const std::string& sourceFolder, const std::string& outFolder) {
             continue;
         }
         const std::string name = entry.path().filename().string();
-        if (name == kContentsSource) {
+        if (name == kContentsSource || entry.path().extension() == kWritersNoteExtension) {
             continue;
         }
         if (isChapterFile(entry.path(), kChapterSourceExtension)) {
