@@ -12,6 +12,7 @@ def cases(rng):
     yield "ab abc\n"  # the pattern longer than the text
     yield "aabaaab aab\n"
     yield "#a#b #b\n"  # characters a separator might have been
+    yield "a## a#\n"
     yield "a" * 20000 + " " + "a" * 100 + "\n"  # every window matches: every one is compared
     yield "b" * 1000000 + " " + "a" * 1000 + "\n"  # the longest text, nothing to find
     yield "ab" * 500000 + " " + "ab" * 3000 + "a\n"

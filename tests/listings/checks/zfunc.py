@@ -12,6 +12,7 @@ def cases(rng):
     yield "ab abc\n"  # the pattern longer than the text
     yield "aabaaab aab\n"
     yield "#a#b #b\n"  # characters a separator might have been
+    yield "a## a#\n"
     yield "a" * 200000 + " " + "aaa\n"  # every window matches
     yield "ab" * 500000 + " " + "ab" * 30 + "a\n"
     yield "a" * 1000000 + " " + "a" * 1000000 + "\n"  # the longest pattern
