@@ -22,7 +22,9 @@ def count_in(lo, hi):
         first = max(d * d, (lo + d - 1) // d * d)
         flags[first - lo :: d] = bytes(len(range(first, hi + 1, d)))
         d += 1
-    return sum(1 for k, f in enumerate(flags) if f and lo + k >= 2)
+    for x in range(lo, min(hi, 1) + 1):  # 0 and 1 are not prime
+        flags[x - lo] = 0
+    return flags.count(1)
 
 
 def cases(rng):
