@@ -1,5 +1,4 @@
 # Inversion count: empty, one, equal keys (not inversions), extremes, the largest n reversed.
-import bisect
 
 
 def cases(rng):
@@ -18,10 +17,20 @@ def cases(rng):
 
 def reference(stdin):
     a = list(map(int, stdin.split()))[1:]
-    seen, inv = [], 0
-    for x in a:  # elements already seen that are strictly greater than x
-        inv += len(seen) - bisect.bisect_right(seen, x)
-        bisect.insort(seen, x)
+    rank = {v: r for r, v in enumerate(sorted(set(a)), 1)}
+    tree = [0] * (len(rank) + 1)  # Fenwick tree of the ranks seen so far
+    inv = 0
+    for seen, x in enumerate(a):
+        r = rank[x]
+        not_greater = 0
+        while r:
+            not_greater += tree[r]
+            r -= r & -r
+        inv += seen - not_greater
+        r = rank[x]
+        while r < len(tree):
+            tree[r] += 1
+            r += r & -r
     return f"{inv}\n"
 
 
