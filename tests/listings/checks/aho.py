@@ -23,7 +23,7 @@ def cases(rng):
     yield make([], "abc")
     yield make(["a", "a", "aa", "aaa"], "aaaa")
     yield make(["z", "az", "zz"], "azzza")
-    for _ in range(60):
+    for _ in range(40):
         alpha = rng.choice(["ab", "abc", "xyz"])
         pats = [word(rng, alpha, 1, 5) for _ in range(rng.randint(1, 8))]
         yield make(pats, word(rng, alpha, 0, 60))

@@ -13,7 +13,7 @@ def cases(rng):
     yield "3\n3 2 1\n"
     yield "4\n1 3 2 2\n"
     yield "3\n3 1 2\n"
-    for _ in range(60):
+    for _ in range(40):
         n = rng.randint(1, 60)
         yield f"{n}\n" + " ".join(str(rng.randint(-20, 20)) for _ in range(n)) + "\n"
     n = 200000

@@ -7,7 +7,7 @@ def cases(rng):
     yield "a\n"
     yield "abab\n"
     yield "baba\n"
-    for _ in range(60):
+    for _ in range(40):
         n = rng.randint(1, 40)
         alpha = rng.choice(["a", "ab", "abc", "nasz"])
         yield "".join(rng.choice(alpha) for _ in range(n)) + "\n"

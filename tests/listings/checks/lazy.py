@@ -17,7 +17,7 @@ def make(rng, n, q, lo, hi):
 
 def cases(rng):
     yield "1 3\n4\n1 1 1 -4\n2 1 1\n2 1 1\n"
-    for _ in range(60):
+    for _ in range(40):
         n = rng.choice([1, 2, 3, 5, 8, 9, rng.randint(1, 40)])
         yield make(rng, n, rng.randint(1, 30), -5, 5)
     # the largest sums the text claims: every addition covers everything

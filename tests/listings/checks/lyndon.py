@@ -11,7 +11,7 @@ def cases(rng):
     yield "aa\n"
     yield "abab\n"
     yield "ba\n"
-    for _ in range(60):
+    for _ in range(40):
         n = rng.randint(1, 30)
         alpha = rng.choice(["ab", "abc", "aab"])
         yield "".join(rng.choice(alpha) for _ in range(n)) + "\n"

@@ -7,7 +7,7 @@ def cases(rng):
     yield "ab\n"
     yield "aa\n"
     yield "abba\n"
-    for _ in range(60):
+    for _ in range(40):
         n = rng.randint(1, 50)
         alpha = rng.choice(["a", "ab", "abc"])
         yield "".join(rng.choice(alpha) for _ in range(n)) + "\n"

@@ -12,7 +12,7 @@ def word(rng, alpha, lo, hi):
 def cases(rng):
     yield make("a", ["a", "b", "aa"])
     yield make("aaaa", ["aaaa", "aaaaa"])
-    for _ in range(60):
+    for _ in range(40):
         alpha = rng.choice(["ab", "abc", "az"])
         s = word(rng, alpha, 1, 40)
         ws = [word(rng, alpha, 1, 4) for _ in range(5)]

@@ -29,7 +29,7 @@ def cases(rng):
     yield "0\n"
     yield "3\nk 1\nc 0\n- 4\n"
     yield f"5\n+ {LIM}\n+ {-LIM}\n- {LIM}\nk 1\nc {LIM}\n"
-    for _ in range(60):
+    for _ in range(40):
         yield make(rng, rng.randint(1, 40), -5, 5)
     # increasing inserts would make a plain search tree a list
     ops = make(rng, 150000, -LIM, LIM, sorted_inserts=True).split("\n")[1:-1]
