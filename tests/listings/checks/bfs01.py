@@ -11,7 +11,7 @@ def cases(rng):
     edges = [(1, v, 1) for v in range(2, n + 1)] + [(1, 2, 0)] + [(v, v + 1, 0) for v in range(2, n)]
     edges = edges[:200000]
     yield f"{n} {len(edges)}\n" + "".join(f"{u} {v} {w}\n" for u, v, w in edges)
-    for _ in range(200):
+    for _ in range(120):
         n = rng.randint(1, 8)
         m = rng.randint(0, 16)
         yield f"{n} {m}\n" + "".join(
