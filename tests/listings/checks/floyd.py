@@ -6,9 +6,13 @@ def cases(rng):
     yield "1 1\n1 1 -1\n"
     yield "2 2\n1 2 5\n1 2 3\n"                     # parallel edges: the lighter one counts
     yield "2 2\n1 2 -1000000000\n2 1 1000000000\n"
-    # a negative cycle through the highest vertices that the last phases would blow up
+    # one long negative cycle, seen only in the last phase
     n = 60
     yield f"{n} {n}\n" + "".join(f"{i} {i % n + 1} -1000000000\n" for i in range(1, n + 1))
+    # negative loops everywhere: without stopping at the first negative diagonal the values
+    # double phase after phase and overflow long before the last one
+    n = 70
+    yield f"{n} {n * n}\n" + "".join(f"{i} {j} -1\n" for i in range(1, n + 1) for j in range(1, n + 1))
     n = 400
     yield f"{n} {n - 1}\n" + "".join(f"{i} {i + 1} -1000000000\n" for i in range(1, n))
     for _ in range(120):
