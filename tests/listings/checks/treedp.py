@@ -13,7 +13,7 @@ def cases(rng):
     yield "1\n1000000000\n"
     yield "1\n0\n"
     yield tree_input(2, [(2, 1)], [7, 7])
-    for _ in range(40):
+    for _ in range(30):
         n = rng.randint(2, 9)
         hi = rng.choice([1, 10, 10**9])
         yield tree_input(n, random_tree(rng, n), [rng.randint(0, hi) for _ in range(n)])
