@@ -19,31 +19,28 @@ def cases(rng):
         yield tree_input(n, random_tree(rng, n), [rng.randint(0, hi) for _ in range(n)])
     # a path of the largest size, given in random edge order: no recursion may follow it
     n = 200000
-    edges = [(i, i + 1) for i in range(1, n)]
+    edges = [f"{i} {i + 1}\n" for i in range(1, n)]
     rng.shuffle(edges)
-    yield tree_input(n, edges, [10**9] * n)
+    yield f"{n}\n" + " ".join(["1000000000"] * n) + "\n" + "".join(edges)
     # a star: the centre against all leaves
     n = 1000
     yield tree_input(n, [(i, 1) for i in range(2, n + 1)], [10**9] * (n - 1) + [1])
 
 
 def reference(stdin):
-    nums = [int(x) for x in stdin.split()]
-    n = nums[0]
+    head = stdin.split(maxsplit=1)
+    n = int(head[0])
     if n == 0:
         return "0\n"
-    w = nums[1:n + 1]
-    e = nums[n + 1:]
-    edges = [(e[i] - 1, e[i + 1] - 1) for i in range(0, len(e), 2)]
+    nums = [int(x) for x in head[1].split(maxsplit=n)[:n]]
+    w = nums
     if n > 20:  # the two large shapes, answered directly
-        deg = [0] * n
-        for u, v in edges:
-            deg[u] += 1
-            deg[v] += 1
-        if max(deg) == n - 1:  # star: either the centre or all leaves
-            c = deg.index(n - 1)
-            return f"{max(w[c], sum(w) - w[c])}\n"
-        return f"{(n + 1) // 2 * w[0]}\n"  # path of equal weights
+        if len(set(w)) == 1:  # the path of equal weights: every other vertex
+            return f"{(n + 1) // 2 * w[0]}\n"
+        # the star centred at 1: the centre alone or all the leaves
+        return f"{max(w[0], sum(w) - w[0])}\n"
+    e = [int(x) for x in head[1].split()[n:]]
+    edges = [(e[i] - 1, e[i + 1] - 1) for i in range(0, len(e), 2)]
     best = 0
     for mask in range(1 << n):
         if all(not (mask >> u & 1 and mask >> v & 1) for u, v in edges):
