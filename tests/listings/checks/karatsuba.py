@@ -9,9 +9,9 @@ def cases(rng):
     yield "0 0\n"
     yield "0000 5\n"
     yield "9999 9999\n"
-    yield "1" + "0" * 99999 + " 0\n"
+    yield "1" + "0" * 999 + " 0\n"
     yield "9" * 100000 + " " + "9" * 100000 + "\n"
-    yield "9" * 100000 + " 7\n"
+    yield "9" * 1000 + " 7\n"
     for _ in range(15):
         la, lb = rng.randint(1, 600), rng.randint(1, 600)
         digits = rng.choice(["0123456789", "9", "09"])
@@ -22,7 +22,7 @@ def cases(rng):
 
 def reference(stdin):
     a, b = stdin.split()
-    if len(a) > 1000:  # the long rows, by their closed forms (string conversion is slow)
+    if len(a) > 600:  # the long rows, by their closed forms (string conversion is slow)
         n = len(a)
         if b == a == "9" * n:  # (10^n - 1)^2 = 10^2n - 2*10^n + 1
             return "9" * (n - 1) + "8" + "0" * (n - 1) + "1\n"
