@@ -65,6 +65,11 @@ std::string scramble(std::string_view plain) {
 }
 
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap) {
+    decodeBookFile(source, FileInFolder::atPath(target), wrap);
+}
+
+void decodeBookFile(const std::string& source, FileInFolder targetFile, bool wrap) {
+    const std::string target = targetFile.path;
     // Refused before the target is touched: a missing source, a folder, a pipe or a device.
     fileio::FileDescriptor in(fileio::openRegularFileForReading(source.c_str()));
     if (!in.isOpen()) {
@@ -74,7 +79,7 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
     if (!reader.ok()) {
         throwIoError(reader.error(), source);
     }
-    ReplacementFile out(target);
+    ReplacementFile out(std::move(targetFile));
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Room in front of the block for the opening wrapper line, so it goes out with the

@@ -1,8 +1,11 @@
 #include "FileDescriptor.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +17,16 @@ FileDescriptor::~FileDescriptor() {
     }
 }
 
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+        descriptor_ = other.release();
+    }
+    return *this;
+}
+
 int FileDescriptor::closeNow() {
     const int result = ::close(descriptor_);
     descriptor_ = -1;
@@ -22,6 +35,28 @@ int FileDescriptor::closeNow() {
 
 void reportOversizedWritesAsErrors() {
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::string uniqueLetters(size_t length) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::atomic<unsigned long long> calls{0};
+    std::string random(length, '\0');
+    if (::getrandom(random.data(), length, GRND_NONBLOCK) != static_cast<ssize_t>(length)) {
+        // Early in boot the pool may not be ready: still different at every call.
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        unsigned long long mix = static_cast<unsigned long long>(now.tv_nsec) ^
+                                 (static_cast<unsigned long long>(::getpid()) << 32) ^
+                                 (calls++ * 0x9E3779B97F4A7C15ull);
+        for (char& byte : random) {
+            mix = mix * 6364136223846793005ull + 1442695040888963407ull;
+            byte = static_cast<char>(mix >> 56);
+        }
+    }
+    for (char& byte : random) {
+        byte = letters[static_cast<unsigned char>(byte) % (sizeof letters - 1)];
+    }
+    return random;
 }
 
 bool writeAll(int descriptor, const void* bytes, size_t length) {
@@ -41,8 +76,12 @@ bool writeAll(int descriptor, const void* bytes, size_t length) {
 }
 
 int openRegularFileForReading(const char* path) {
+    return openRegularFileForReadingAt(AT_FDCWD, path);
+}
+
+int openRegularFileForReadingAt(int folder, const char* name) {
     // O_NONBLOCK: opening a pipe with no writer would wait here for good.
-    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int descriptor = ::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0) {
         return -1;
     }
@@ -124,7 +163,12 @@ int readInBlocks(int descriptor, const std::function<int(const char* bytes, size
 }
 
 int readWholeFile(const std::string& path, std::string& text, unsigned long long largest) {
-    FileDescriptor file(openRegularFileForReading(path.c_str()));
+    return readWholeFileAt(AT_FDCWD, path, text, largest);
+}
+
+int readWholeFileAt(int folder, const std::string& name, std::string& text,
+                    unsigned long long largest) {
+    FileDescriptor file(openRegularFileForReadingAt(folder, name.c_str()));
     if (!file.isOpen()) {
         return errno;
     }

@@ -12,12 +12,20 @@ public:
     explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : descriptor_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
     ~FileDescriptor();
 
     int get() const { return descriptor_; }
     bool isOpen() const { return descriptor_ >= 0; }
     // Closes now, so that a failing close (a delayed write error) is seen: 0 or -1 and errno.
     int closeNow();
+    // Hands the descriptor over: this no longer closes it.
+    int release() {
+        const int descriptor = descriptor_;
+        descriptor_ = -1;
+        return descriptor;
+    }
 
 private:
     int descriptor_;
@@ -28,6 +36,10 @@ private:
 // written. Called once at start, before any file is written.
 void reportOversizedWritesAsErrors();
 
+// `length` letters and digits, different at every call: for names of new files that must
+// not be guessed in advance.
+std::string uniqueLetters(size_t length);
+
 // Writes every byte, going on after interruptions. False with errno set on a failure.
 bool writeAll(int descriptor, const void* bytes, size_t length);
 
@@ -36,6 +48,8 @@ bool writeAll(int descriptor, const void* bytes, size_t length);
 // or -1 with errno set (EISDIR for a folder, EINVAL for any other file that is not a
 // regular one).
 int openRegularFileForReading(const char* path);
+// The same for `name` in the folder `folder` (AT_FDCWD: the current one).
+int openRegularFileForReadingAt(int folder, const char* name);
 
 // Reads what is there, going on after interruptions: the count (0 at the end) or -1 with
 // errno set.
@@ -77,6 +91,9 @@ int readInBlocks(int descriptor, const std::function<int(const char* bytes, size
 // errno of what failed.
 int readWholeFile(const std::string& path, std::string& text,
                   unsigned long long largest = SizedReader::kNoLimit);
+// The same for `name` in the folder `folder`.
+int readWholeFileAt(int folder, const std::string& name, std::string& text,
+                    unsigned long long largest = SizedReader::kNoLimit);
 
 // What stopped a copy: nothing, reading the source, or writing the target.
 struct CopyResult {

@@ -22,22 +22,24 @@
 namespace ui {
 
 TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
-               const std::string& programFolder, const std::string& workingFolder, QWidget* parent)
+               const std::string& programFolder,
+               std::shared_ptr<const book::WorkingFolder> workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), dialogs_(dialogs),
       windowAnchors_(this) {
     buildWindow(std::move(viewFactory));
     connectLinks();
     exposeReaderWindow(*this);
-    FormCreate(programFolder, workingFolder);
+    FormCreate(programFolder, std::move(workingFolder));
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate(const std::string& programFolder, const std::string& workingFolder) {
-    if (workingFolder.empty()) {
-        book_.fixFolders(programFolder);
+void TForm1::FormCreate(const std::string& programFolder,
+                        std::shared_ptr<const book::WorkingFolder> workingFolder) {
+    if (workingFolder) {
+        book_.fixFolders(programFolder, std::move(workingFolder));
     } else {
-        book_.fixFolders(programFolder, workingFolder);
+        book_.fixFolders(programFolder);
     }
     runGuarded(dialogs_, [this] { book_.LoadContents(); });
     // Whatever loading reached is listed, also after an error.
@@ -139,8 +141,7 @@ void TForm1::Button3Click() {
         }
         lastSaveChoice_ = *chosen;
         // The suffix goes on whatever the name ends in: page.htm is saved as page.htm.htm.
-        copyToNewFile(QByteArray::fromStdString(book_.workingPagePath()),
-                      QFile::encodeName(*chosen + QStringLiteral(".htm")));
+        copyToNewFile(book_.workingPage(), QFile::encodeName(*chosen + QStringLiteral(".htm")));
     });
 }
 

@@ -8,6 +8,7 @@
 #include "browser/EngineLoader.h"
 
 #include "book/Folders.h"
+#include "book/WorkingFolder.h"
 #include "fileio/FileDescriptor.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
         browser::engineModuleViewFactory(
             browser::engineModulePathBeside(programFolder),
             ui::bookPagesBeside(programFolder, ui::pathFromNative(start->workingFolder))),
-        start->programFolder, start->workingFolder);
+        start->programFolder, start->folder);
     form.show();
     return QApplication::exec();
 }
