@@ -33,8 +33,18 @@ int FileDescriptor::closeNow() {
     return result;
 }
 
+namespace {
+
+void noticeOversizedWrite(int) {}
+
+} // namespace
+
 void reportOversizedWritesAsErrors() {
-    std::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction action {};
+    action.sa_handler = noticeOversizedWrite;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 std::string uniqueLetters(size_t length) {

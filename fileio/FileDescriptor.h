@@ -33,7 +33,8 @@ private:
 
 // A write past the process's file size limit fails with EFBIG, which is reported like any
 // other failed write, instead of ending the process by SIGXFSZ with its new file half
-// written. Called once at start, before any file is written.
+// written. Called once at start, before any file is written. A handler that does nothing,
+// not an ignored signal: programs the reader starts get the default back at exec.
 void reportOversizedWritesAsErrors();
 
 // `length` letters and digits, different at every call: for names of new files that must

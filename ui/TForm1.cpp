@@ -8,6 +8,7 @@
 #include "accessibility/ReaderWindowAccessibility.h"
 
 #include "book/Errors.h"
+#include "browser/StartEnvironment.h"
 #include "chrome/TfcImageBtn.h"
 #include "chrome/WindowFrame.h"
 
@@ -156,7 +157,7 @@ void TForm1::connectLinks() {
 
 void TForm1::openInBrowser(const QString& address) {
     // The browser runs on its own; whether it could be started is not our concern.
-    runGuarded(dialogs_, [&address] { QDesktopServices::openUrl(QUrl(address)); });
+    runGuarded(dialogs_, [&address] { browser::openWithTheDesktop(QUrl(address)); });
 }
 
 void TForm1::openPartnerPage(const QString& landingPage) {
