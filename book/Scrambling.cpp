@@ -84,16 +84,20 @@ void decodeBookFile(const std::string& source, const std::string& target, bool w
 void decodeBookFile(const std::string& source, FileInFolder targetFile, bool wrap) {
     const std::string target = targetFile.path;
     // Refused before the target is touched: a missing source, a folder, a pipe or a device.
-    fileio::FileDescriptor in(fileio::openRegularFileForReading(source.c_str()));
+    struct stat info {};
+    fileio::FileDescriptor in(fileio::openRegularFileForReadingAt(AT_FDCWD, source.c_str(), info));
     if (!in.isOpen()) {
         throwIoError(errno, source);
     }
-    fileio::SizedReader reader(in.get(), kLargestBookFile);
+    fileio::SizedReader reader(in.get(), info, kLargestBookFile);
     if (!reader.ok()) {
         throwIoError(reader.error(), source);
     }
     ReplacementFile out(std::move(targetFile));
-    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    // A chapter is read in one go; asking for more read-ahead would only cost a call.
+    if (reader.reportedSize() > kBlockSize) {
+        ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
 
     // Room in front of the block for the opening wrapper line, so it goes out with the
     // first block in one write. The block starts on a cache line: the kernel's copy of the

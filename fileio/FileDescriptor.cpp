@@ -90,12 +90,16 @@ int openRegularFileForReading(const char* path) {
 }
 
 int openRegularFileForReadingAt(int folder, const char* name) {
+    struct stat info {};
+    return openRegularFileForReadingAt(folder, name, info);
+}
+
+int openRegularFileForReadingAt(int folder, const char* name, struct stat& info) {
     // O_NONBLOCK: opening a pipe with no writer would wait here for good.
     const int descriptor = ::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0) {
         return -1;
     }
-    struct stat info {};
     int error = 0;
     if (::fstat(descriptor, &info) != 0) {
         error = errno;
@@ -123,13 +127,18 @@ SizedReader::SizedReader(int descriptor, unsigned long long largest) : descripto
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) {
         error_ = errno;
-    } else if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > largest) {
+        return;
+    }
+    *this = SizedReader(descriptor, info, largest);
+}
+
+SizedReader::SizedReader(int descriptor, const struct stat& info, unsigned long long largest)
+    : descriptor_(descriptor) {
+    if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > largest) {
         error_ = EFBIG;
+        errno = EFBIG;
     } else {
         size_ = static_cast<unsigned long long>(info.st_size);
-    }
-    if (error_ != 0) {
-        errno = error_;
     }
 }
 

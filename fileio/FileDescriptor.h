@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 
 namespace fileio {
 
@@ -51,6 +52,8 @@ bool writeAll(int descriptor, const void* bytes, size_t length);
 int openRegularFileForReading(const char* path);
 // The same for `name` in the folder `folder` (AT_FDCWD: the current one).
 int openRegularFileForReadingAt(int folder, const char* name);
+// The same, with what fstat said of the file opened in `info`.
+int openRegularFileForReadingAt(int folder, const char* name, struct stat& info);
 
 // Reads what is there, going on after interruptions: the count (0 at the end) or -1 with
 // errno set.
@@ -66,6 +69,8 @@ public:
 
     // Fails (ok() false, errno set) when the size cannot be had or is above `largest`.
     explicit SizedReader(int descriptor, unsigned long long largest = kNoLimit);
+    // For a file whose fstat the caller has at hand.
+    SizedReader(int descriptor, const struct stat& info, unsigned long long largest = kNoLimit);
 
     bool ok() const { return error_ == 0; }
     int error() const { return error_; }
