@@ -11,13 +11,14 @@
 namespace book {
 
 void Book::fixFolders(const std::string& programFolder) {
-    fixFolders(programFolder, bookFolderOf(programFolder));
+    fixFolders(programFolder, std::make_shared<WorkingFolder>(bookFolderOf(programFolder)));
 }
 
-void Book::fixFolders(const std::string& programFolder, const std::string& workingFolder) {
+void Book::fixFolders(const std::string& programFolder,
+                      std::shared_ptr<const WorkingFolder> workingFolder) {
     programFolder_ = programFolder;
     bookFolder_ = bookFolderOf(programFolder);
-    workingFolder_ = workingFolder;
+    workingFolder_ = std::move(workingFolder);
 }
 
 std::string Book::contentsFilePath() const {
@@ -25,7 +26,11 @@ std::string Book::contentsFilePath() const {
 }
 
 std::string Book::workingPagePath() const {
-    return workingFolder_ + kWorkingPageName;
+    return workingFolder_->path() + kWorkingPageName;
+}
+
+FileInFolder Book::workingPage() const {
+    return {workingFolder_->at(), workingFolder_->nameOf(kWorkingPageName), workingPagePath()};
 }
 
 std::string Book::chapterFilePath(int chapter) const {
@@ -33,12 +38,17 @@ std::string Book::chapterFilePath(int chapter) const {
 }
 
 void Book::DecodeToWorkingPage(const std::string& source, bool wrap) {
-    decodeBookFile(source, workingPagePath(), wrap);
+    decodeBookFile(source, workingPage(), wrap);
 }
 
 void Book::LoadContents() {
     DecodeToWorkingPage(contentsFilePath(), false);
-    parseContents(readWholeFile(workingPagePath()), contents_);
+    std::string text;
+    const FileInFolder page = workingPage();
+    if (const int error = fileio::readWholeFileAt(page.folder, page.name, text, kLargestBookFile)) {
+        throwIoError(error, page.path);
+    }
+    parseContents(text, contents_);
 }
 
 void Book::OpenArticle(int listPosition) {
@@ -54,7 +64,8 @@ void Book::OpenArticle(int listPosition) {
 }
 
 void Book::deleteWorkingPage() const {
-    ::unlink(workingPagePath().c_str());
+    const FileInFolder page = workingPage();
+    ::unlinkat(page.folder, page.name.c_str(), 0);
 }
 
 std::string readWholeFile(const std::string& path) {

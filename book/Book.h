@@ -1,6 +1,10 @@
 #pragma once
 
 #include "Contents.h"
+#include "ReplacementFile.h"
+#include "WorkingFolder.h"
+
+#include <memory>
 
 #include <string>
 
@@ -13,14 +17,17 @@ public:
     // Fixes the program folder and the book folder below it; the working page lies in the
     // book folder.
     void fixFolders(const std::string& programFolder);
-    // The same with the working page in `workingFolder` (ending in "/").
-    void fixFolders(const std::string& programFolder, const std::string& workingFolder);
+    // The same with the working page in `workingFolder`.
+    void fixFolders(const std::string& programFolder,
+                    std::shared_ptr<const WorkingFolder> workingFolder);
 
     const std::string& programFolder() const { return programFolder_; }
     const std::string& bookFolder() const { return bookFolder_; }
-    const std::string& workingFolder() const { return workingFolder_; }
+    const std::string& workingFolder() const { return workingFolder_->path(); }
     std::string contentsFilePath() const;
     std::string workingPagePath() const;
+    // The working page, named from the working folder held.
+    FileInFolder workingPage() const;
     std::string chapterFilePath(int chapter) const;
 
     // Descrambles a book file into the working page file.
@@ -44,7 +51,8 @@ public:
 private:
     std::string programFolder_;
     std::string bookFolder_;
-    std::string workingFolder_;
+    std::shared_ptr<const WorkingFolder> workingFolder_ =
+        std::make_shared<WorkingFolder>(std::string());
     std::string currentAnchor_;
     Contents contents_;
 };

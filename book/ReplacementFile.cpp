@@ -3,65 +3,75 @@
 #include "Errors.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 namespace book {
 
 namespace {
 
-// ".name.XXXXXX" in the target's folder: the same file system, so the rename is one step.
-std::string temporaryPatternFor(const std::string& target) {
+constexpr size_t kUniqueLength = 6;
+
+// ".name" and six characters, in the target's folder: the same file system, so the rename
+// is one step.
+std::string prefixFor(const std::string& target) {
     const auto slash = target.find_last_of('/');
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return target.substr(0, nameStart) + "." + target.substr(nameStart) + ".XXXXXX";
+    return target.substr(0, nameStart) + "." + target.substr(nameStart) + ".";
 }
 
-// mkostemp creates with O_CREAT | O_EXCL and mode 0600: never through a link, never over
-// a file that is there.
-int createTemporary(std::string& path) {
-    std::vector<char> pattern(path.begin(), path.end());
-    pattern.push_back('\0');
-    const int descriptor = ::mkostemp(pattern.data(), O_CLOEXEC | O_NOFOLLOW);
-    if (descriptor >= 0) {
-        path.assign(pattern.data());
+// O_CREAT | O_EXCL and mode 0600: never through a link, never over a file that is there.
+int createTemporary(const FileInFolder& target, std::string& name) {
+    const std::string prefix = prefixFor(target.name);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + fileio::uniqueLetters(kUniqueLength);
+        const int descriptor =
+            ::openat(target.folder, name.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
+        if (descriptor >= 0 || errno != EEXIST) {
+            return descriptor;
+        }
     }
-    return descriptor;
+    return -1;
 }
 
 } // namespace
 
 ReplacementFile::ReplacementFile(const std::string& target)
-    : target_(target), path_(temporaryPatternFor(target)), file_(createTemporary(path_)) {
+    : ReplacementFile(FileInFolder::atPath(target)) {}
+
+ReplacementFile::ReplacementFile(FileInFolder target)
+    : target_(std::move(target)), file_(createTemporary(target_, name_)) {
     if (!file_.isOpen()) {
-        throwIoError(errno, target_);
+        throwIoError(errno, target_.path);
     }
 }
 
 ReplacementFile::~ReplacementFile() {
     if (!committed_) {
-        ::unlink(path_.c_str());
+        ::unlinkat(target_.folder, name_.c_str(), 0);
     }
 }
 
-void removeAbandonedReplacements(const std::string& target) {
-    const std::string pattern = temporaryPatternFor(target);
+void removeAbandonedReplacements(const FileInFolder& target) {
+    const std::string pattern = prefixFor(target.name);
     const auto slash = pattern.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
-    const std::string prefix = pattern.substr(slash + 1, pattern.size() - slash - 1 - 6);
-    DIR* entries = ::opendir(folder.c_str());
+    const std::string prefix = pattern.substr(slash == std::string::npos ? 0 : slash + 1);
+    // A descriptor of its own: closedir closes it.
+    const int listed =
+        ::openat(target.folder, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    DIR* entries = listed < 0 ? nullptr : ::fdopendir(listed);
     if (!entries) {
+        if (listed >= 0) {
+            ::close(listed);
+        }
         return; // the book's own errors say what is wrong with the folder
     }
     while (const dirent* entry = ::readdir(entries)) {
-        // The name mkostemp makes: the prefix and six characters. unlink removes a link
-        // itself, never what it points at.
-        if (std::strlen(entry->d_name) == prefix.size() + 6 &&
+        // unlink removes a link itself, never what it points at.
+        if (std::strlen(entry->d_name) == prefix.size() + kUniqueLength &&
             std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0) {
             ::unlinkat(::dirfd(entries), entry->d_name, 0);
         }
@@ -70,8 +80,9 @@ void removeAbandonedReplacements(const std::string& target) {
 }
 
 void ReplacementFile::commit() {
-    if (file_.closeNow() != 0 || ::rename(path_.c_str(), target_.c_str()) != 0) {
-        throwIoError(errno, target_);
+    if (file_.closeNow() != 0 ||
+        ::renameat(target_.folder, name_.c_str(), target_.folder, target_.name.c_str()) != 0) {
+        throwIoError(errno, target_.path);
     }
     committed_ = true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReplacementFile.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,5 +34,6 @@ std::string scramble(std::string_view plain);
 // must be a regular file of at most kLargestBookFile bytes and is opened first; the target is
 // replaced only once the new text is complete. On any failure the target is as it was.
 void decodeBookFile(const std::string& source, const std::string& target, bool wrap);
+void decodeBookFile(const std::string& source, FileInFolder target, bool wrap);
 
 } // namespace book

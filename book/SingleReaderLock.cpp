@@ -12,8 +12,8 @@ namespace book {
 namespace {
 
 // Close-on-exec, so that the web engine's helper processes never hold the lock.
-int openFolder(const std::string& folder) {
-    return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+int openFolder(int at, const std::string& name) {
+    return ::openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
 }
 
 // Going on unlocked would let a second reader write, and at its close delete, the page of
@@ -26,7 +26,15 @@ int openFolder(const std::string& folder) {
 
 } // namespace
 
-SingleReaderLock::SingleReaderLock(const std::string& folder) : folder_(openFolder(folder)) {
+SingleReaderLock::SingleReaderLock(const std::string& folder)
+    : SingleReaderLock(AT_FDCWD, folder, folder) {}
+
+// The folder held itself, opened anew so that the lock is this object's alone.
+SingleReaderLock::SingleReaderLock(const WorkingFolder& folder)
+    : SingleReaderLock(folder.at(), folder.held() ? "." : folder.path(), folder.path()) {}
+
+SingleReaderLock::SingleReaderLock(int at, const std::string& name, const std::string& folder)
+    : folder_(openFolder(at, name)) {
     if (!folder_.isOpen()) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return; // no book there: the book's own errors say so

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorkingFolder.h"
+
 #include "fileio/FileDescriptor.h"
 
 #include <string>
@@ -16,10 +18,14 @@ public:
     // locks). A folder that is missing, or is no folder, stays unlocked: the book's own
     // errors say what is wrong with it.
     explicit SingleReaderLock(const std::string& folder);
+    // The lock on the folder held, when it is; else as above on its path.
+    explicit SingleReaderLock(const WorkingFolder& folder);
 
     bool locked() const { return folder_.isOpen(); }
 
 private:
+    SingleReaderLock(int at, const std::string& name, const std::string& folder);
+
     fileio::FileDescriptor folder_;
 };
 

@@ -8,5 +8,6 @@ set(VARNEL_BOOK_SOURCES
     ReplacementFile.cpp
     Scrambling.cpp
     SingleReaderLock.cpp
+    WorkingFolder.cpp
 )
 list(TRANSFORM VARNEL_BOOK_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -1,5 +1,7 @@
 #include "BookPage.h"
 
+#include "browser/StartEnvironment.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -206,7 +208,7 @@ void BookPage::offerToOpenElsewhere(const QUrl& url) {
     }
     connect(box, &QMessageBox::finished, this, [box, url](int) {
         if (box->clickedButton() == box->button(QMessageBox::Open)) {
-            QDesktopServices::openUrl(url);
+            openWithTheDesktop(url);
         }
     });
     box->open();

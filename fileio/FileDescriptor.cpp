@@ -1,8 +1,11 @@
 #include "FileDescriptor.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,14 +17,56 @@ FileDescriptor::~FileDescriptor() {
     }
 }
 
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+        descriptor_ = other.release();
+    }
+    return *this;
+}
+
 int FileDescriptor::closeNow() {
     const int result = ::close(descriptor_);
     descriptor_ = -1;
     return result;
 }
 
+namespace {
+
+void noticeOversizedWrite(int) {}
+
+} // namespace
+
 void reportOversizedWritesAsErrors() {
-    std::signal(SIGXFSZ, SIG_IGN);
+    struct sigaction action {};
+    action.sa_handler = noticeOversizedWrite;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
+std::string uniqueLetters(size_t length) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::atomic<unsigned long long> calls{0};
+    std::string random(length, '\0');
+    if (::getrandom(random.data(), length, GRND_NONBLOCK) != static_cast<ssize_t>(length)) {
+        // Early in boot the pool may not be ready: still different at every call.
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        unsigned long long mix = static_cast<unsigned long long>(now.tv_nsec) ^
+                                 (static_cast<unsigned long long>(::getpid()) << 32) ^
+                                 (calls++ * 0x9E3779B97F4A7C15ull);
+        for (char& byte : random) {
+            mix = mix * 6364136223846793005ull + 1442695040888963407ull;
+            byte = static_cast<char>(mix >> 56);
+        }
+    }
+    for (char& byte : random) {
+        byte = letters[static_cast<unsigned char>(byte) % (sizeof letters - 1)];
+    }
+    return random;
 }
 
 bool writeAll(int descriptor, const void* bytes, size_t length) {
@@ -41,12 +86,20 @@ bool writeAll(int descriptor, const void* bytes, size_t length) {
 }
 
 int openRegularFileForReading(const char* path) {
+    return openRegularFileForReadingAt(AT_FDCWD, path);
+}
+
+int openRegularFileForReadingAt(int folder, const char* name) {
+    struct stat info {};
+    return openRegularFileForReadingAt(folder, name, info);
+}
+
+int openRegularFileForReadingAt(int folder, const char* name, struct stat& info) {
     // O_NONBLOCK: opening a pipe with no writer would wait here for good.
-    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int descriptor = ::openat(folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0) {
         return -1;
     }
-    struct stat info {};
     int error = 0;
     if (::fstat(descriptor, &info) != 0) {
         error = errno;
@@ -74,13 +127,18 @@ SizedReader::SizedReader(int descriptor, unsigned long long largest) : descripto
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) {
         error_ = errno;
-    } else if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > largest) {
+        return;
+    }
+    *this = SizedReader(descriptor, info, largest);
+}
+
+SizedReader::SizedReader(int descriptor, const struct stat& info, unsigned long long largest)
+    : descriptor_(descriptor) {
+    if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > largest) {
         error_ = EFBIG;
+        errno = EFBIG;
     } else {
         size_ = static_cast<unsigned long long>(info.st_size);
-    }
-    if (error_ != 0) {
-        errno = error_;
     }
 }
 
@@ -124,7 +182,12 @@ int readInBlocks(int descriptor, const std::function<int(const char* bytes, size
 }
 
 int readWholeFile(const std::string& path, std::string& text, unsigned long long largest) {
-    FileDescriptor file(openRegularFileForReading(path.c_str()));
+    return readWholeFileAt(AT_FDCWD, path, text, largest);
+}
+
+int readWholeFileAt(int folder, const std::string& name, std::string& text,
+                    unsigned long long largest) {
+    FileDescriptor file(openRegularFileForReadingAt(folder, name.c_str()));
     if (!file.isOpen()) {
         return errno;
     }

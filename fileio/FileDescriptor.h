@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 
 namespace fileio {
 
@@ -12,12 +13,20 @@ public:
     explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : descriptor_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
     ~FileDescriptor();
 
     int get() const { return descriptor_; }
     bool isOpen() const { return descriptor_ >= 0; }
     // Closes now, so that a failing close (a delayed write error) is seen: 0 or -1 and errno.
     int closeNow();
+    // Hands the descriptor over: this no longer closes it.
+    int release() {
+        const int descriptor = descriptor_;
+        descriptor_ = -1;
+        return descriptor;
+    }
 
 private:
     int descriptor_;
@@ -25,8 +34,13 @@ private:
 
 // A write past the process's file size limit fails with EFBIG, which is reported like any
 // other failed write, instead of ending the process by SIGXFSZ with its new file half
-// written. Called once at start, before any file is written.
+// written. Called once at start, before any file is written. A handler that does nothing,
+// not an ignored signal: programs the reader starts get the default back at exec.
 void reportOversizedWritesAsErrors();
+
+// `length` letters and digits, different at every call: for names of new files that must
+// not be guessed in advance.
+std::string uniqueLetters(size_t length);
 
 // Writes every byte, going on after interruptions. False with errno set on a failure.
 bool writeAll(int descriptor, const void* bytes, size_t length);
@@ -36,6 +50,10 @@ bool writeAll(int descriptor, const void* bytes, size_t length);
 // or -1 with errno set (EISDIR for a folder, EINVAL for any other file that is not a
 // regular one).
 int openRegularFileForReading(const char* path);
+// The same for `name` in the folder `folder` (AT_FDCWD: the current one).
+int openRegularFileForReadingAt(int folder, const char* name);
+// The same, with what fstat said of the file opened in `info`.
+int openRegularFileForReadingAt(int folder, const char* name, struct stat& info);
 
 // Reads what is there, going on after interruptions: the count (0 at the end) or -1 with
 // errno set.
@@ -51,6 +69,8 @@ public:
 
     // Fails (ok() false, errno set) when the size cannot be had or is above `largest`.
     explicit SizedReader(int descriptor, unsigned long long largest = kNoLimit);
+    // For a file whose fstat the caller has at hand.
+    SizedReader(int descriptor, const struct stat& info, unsigned long long largest = kNoLimit);
 
     bool ok() const { return error_ == 0; }
     int error() const { return error_; }
@@ -77,6 +97,9 @@ int readInBlocks(int descriptor, const std::function<int(const char* bytes, size
 // errno of what failed.
 int readWholeFile(const std::string& path, std::string& text,
                   unsigned long long largest = SizedReader::kNoLimit);
+// The same for `name` in the folder `folder`.
+int readWholeFileAt(int folder, const std::string& name, std::string& text,
+                    unsigned long long largest = SizedReader::kNoLimit);
 
 // What stopped a copy: nothing, reading the source, or writing the target.
 struct CopyResult {

@@ -68,7 +68,13 @@ QString sourceReason(int error, const QByteArray& source) {
 } // namespace
 
 void copyToNewFile(const QByteArray& source, const QByteArray& target) {
-    fileio::FileDescriptor in(fileio::openRegularFileForReading(source.constData()));
+    copyToNewFile(book::FileInFolder::atPath(source.toStdString()), target);
+}
+
+void copyToNewFile(const book::FileInFolder& sourceFile, const QByteArray& target) {
+    const QByteArray source = QByteArray::fromStdString(sourceFile.path);
+    fileio::FileDescriptor in(
+        fileio::openRegularFileForReadingAt(sourceFile.folder, sourceFile.name.c_str()));
     if (in.get() < 0) {
         fail(target, sourceReason(errno, source));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book/ReplacementFile.h"
+
 #include <QByteArray>
 
 namespace ui {
@@ -9,5 +11,7 @@ namespace ui {
 // half written by a failure is removed. A failure raises WindowError naming the target
 // and the reason.
 void copyToNewFile(const QByteArray& source, const QByteArray& target);
+// The same with the source named from a folder held.
+void copyToNewFile(const book::FileInFolder& source, const QByteArray& target);
 
 } // namespace ui

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <unistd.h>
 
 namespace ui {
 
@@ -38,14 +39,21 @@ std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
         ReaderStart ready;
         ready.programFolder = findFolder();
         requireUtf8Name(ready.programFolder);
-        ready.workingFolder = book::workingFolderFor(book::bookFolderOf(ready.programFolder), user);
+        std::shared_ptr<const book::WorkingFolder> folder = book::workingFolderFor(
+            book::bookFolderOf(ready.programFolder), user, book::layoutOf(ready.programFolder));
+        ready.workingFolder = folder->path();
         // The page is shown from there too.
         requireUtf8Name(ready.workingFolder);
-        ready.bookLock = std::make_unique<book::SingleReaderLock>(ready.workingFolder);
+        ready.bookLock = std::make_unique<book::SingleReaderLock>(*folder);
         if (ready.bookLock->locked()) {
-            // The book is ours alone now: what a reader killed while writing left is litter.
-            book::removeAbandonedReplacements(ready.workingFolder + book::kWorkingPageName);
+            // The book is ours alone now: what a reader killed while writing, or one that
+            // lost its display, left is litter.
+            const book::FileInFolder page{folder->at(), folder->nameOf(book::kWorkingPageName),
+                                          ready.workingFolder + book::kWorkingPageName};
+            book::removeAbandonedReplacements(page);
+            ::unlinkat(page.folder, page.name.c_str(), 0);
         }
+        ready.folder = std::move(folder);
         start = std::move(ready);
     });
     return start;

@@ -6,6 +6,7 @@
 
 #include "book/Folders.h"
 #include "book/SingleReaderLock.h"
+#include "book/WorkingFolder.h"
 
 #include <functional>
 #include <memory>
@@ -19,13 +20,16 @@ namespace ui {
 // lives.
 struct ReaderStart {
     std::string programFolder;
-    std::string workingFolder;
+    std::string workingFolder; // its path, ending in "/"
+    std::shared_ptr<const book::WorkingFolder> folder;
     std::unique_ptr<book::SingleReaderLock> bookLock;
 };
 
-// Finds the program folder, picks the working folder (see book::workingFolderFor) and locks
-// it. When the reader must not start, shows why in the default error display and returns
-// nothing; the book folder is left untouched.
+// Finds the program folder, picks the working folder (see book::workingFolderFor; the layout
+// is read from the program folder) and locks it. The book being ours alone from then on, what
+// a reader that was killed, or lost its display, left there is removed. When the reader must
+// not start, shows why in the default error display and returns nothing; the book folder is
+// left untouched.
 std::optional<ReaderStart> prepareReaderStart(Dialogs& dialogs,
                                               const std::function<std::string()>& findFolder,
                                               const book::UserFolders& user);

@@ -8,6 +8,7 @@
 #include "accessibility/ReaderWindowAccessibility.h"
 
 #include "book/Errors.h"
+#include "browser/StartEnvironment.h"
 #include "chrome/TfcImageBtn.h"
 #include "chrome/WindowFrame.h"
 
@@ -23,7 +24,8 @@
 namespace ui {
 
 TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
-               const std::string& programFolder, const std::string& workingFolder, QWidget* parent)
+               const std::string& programFolder,
+               std::shared_ptr<const book::WorkingFolder> workingFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), dialogs_(dialogs),
       windowAnchors_(this) {
     buildWindow(std::move(viewFactory));
@@ -37,16 +39,17 @@ TForm1::TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
         }
     });
     exposeReaderWindow(*this);
-    FormCreate(programFolder, workingFolder);
+    FormCreate(programFolder, std::move(workingFolder));
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate(const std::string& programFolder, const std::string& workingFolder) {
-    if (workingFolder.empty()) {
-        book_.fixFolders(programFolder);
+void TForm1::FormCreate(const std::string& programFolder,
+                        std::shared_ptr<const book::WorkingFolder> workingFolder) {
+    if (workingFolder) {
+        book_.fixFolders(programFolder, std::move(workingFolder));
     } else {
-        book_.fixFolders(programFolder, workingFolder);
+        book_.fixFolders(programFolder);
     }
     runGuarded(dialogs_, [this] { book_.LoadContents(); });
     // Whatever loading reached is listed, also after an error.
@@ -152,8 +155,7 @@ void TForm1::Button3Click() {
         }
         lastSaveChoice_ = *chosen;
         // The suffix goes on whatever the name ends in: page.htm is saved as page.htm.htm.
-        copyToNewFile(QByteArray::fromStdString(book_.workingPagePath()),
-                      QFile::encodeName(*chosen + QStringLiteral(".htm")));
+        copyToNewFile(book_.workingPage(), QFile::encodeName(*chosen + QStringLiteral(".htm")));
     });
 }
 
@@ -168,7 +170,7 @@ void TForm1::connectLinks() {
 
 void TForm1::openInBrowser(const QString& address) {
     // The browser runs on its own; whether it could be started is not our concern.
-    runGuarded(dialogs_, [&address] { QDesktopServices::openUrl(QUrl(address)); });
+    runGuarded(dialogs_, [&address] { browser::openWithTheDesktop(QUrl(address)); });
 }
 
 void TForm1::openPartnerPage(const QString& landingPage) {

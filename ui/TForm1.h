@@ -8,6 +8,7 @@
 #include "chrome/Anchors.h"
 
 #include <QWidget>
+#include <memory>
 #include <string>
 
 namespace chrome {
@@ -30,9 +31,10 @@ public:
     static constexpr int kMinHeight = 560;
 
     // `programFolder` is where data.nvb lies (ending in "/"); the book is in its data/. The
-    // working page is written in `workingFolder`, or in the book folder when it is empty.
+    // working page is written in `workingFolder`, or in the book folder when there is none.
     TForm1(Dialogs& dialogs, browser::WebBrowser::ViewFactory viewFactory,
-           const std::string& programFolder, const std::string& workingFolder = std::string(),
+           const std::string& programFolder,
+           std::shared_ptr<const book::WorkingFolder> workingFolder = nullptr,
            QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -125,7 +127,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void FormCreate(const std::string& programFolder, const std::string& workingFolder);
+    void FormCreate(const std::string& programFolder,
+                    std::shared_ptr<const book::WorkingFolder> workingFolder);
     // Builds the controls, the frame and the panels, as laid out at the design size.
     void buildWindow(browser::WebBrowser::ViewFactory viewFactory);
     void createContentPanel();

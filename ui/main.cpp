@@ -2,12 +2,14 @@
 #include "BookText.h"
 #include "Dialogs.h"
 #include "ReaderStart.h"
+#include "SessionEnd.h"
 #include "TForm1.h"
 #include "accessibility/Accessibility.h"
 
 #include "browser/EngineLoader.h"
 
 #include "book/Folders.h"
+#include "book/WorkingFolder.h"
 #include "fileio/FileDescriptor.h"
 
 #include <QApplication>
@@ -22,6 +24,11 @@ int main(int argc, char** argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QApplication application(argc, argv);
+    // At the session's end every window closes as by its close button, dialogs included.
+    const ui::SessionEnd sessionEnd([] {
+        QApplication::closeAllWindows();
+        QApplication::exit(0);
+    });
     QApplication::setApplicationName(QStringLiteral("varnel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Varnel"));
     // Desktops match the window to its desktop entry, and so to its icon, by this name.
@@ -41,7 +48,7 @@ int main(int argc, char** argv) {
         browser::engineModuleViewFactory(
             browser::engineModulePathBeside(programFolder),
             ui::bookPagesBeside(programFolder, ui::pathFromNative(start->workingFolder))),
-        start->programFolder, start->workingFolder);
+        start->programFolder, start->folder);
     form.show();
     return QApplication::exec();
 }

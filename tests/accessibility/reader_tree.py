@@ -229,6 +229,7 @@ class Reader:
         environment["QTWEBENGINE_CHROMIUM_FLAGS"] = (
             environment.get("QTWEBENGINE_CHROMIUM_FLAGS", "") +
             " --proxy-server=" + site_proxy).strip()
+        self.environment = environment
         self.process = subprocess.Popen([os.path.join(READER_DIR, "varnel")], env=environment,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         self.opened_at = None
@@ -330,6 +331,32 @@ def developers_link_opens_the_site(reader):
     before = len(opened_addresses())
     press(reader.one("link", DEVELOPERS_LINK))
     wait_for("the developers' site", lambda: opened_addresses()[before:] == [MAKER_SITE])
+
+
+def started_programs_get_the_readers_start_state(reader):
+    """The desktop's browser gets the environment the reader was started with (none of the
+    engine's switches) and the signal state a program started alike has (none ignored or
+    blocked by the reader)."""
+    with open(OPENED_FILE + ".env", "rb") as file:
+        entries = [entry.decode("utf-8", "replace") for entry in file.read().split(b"\0") if entry]
+    seen = dict(entry.split("=", 1) for entry in entries)
+    if "PWD" not in reader.environment:
+        seen.pop("PWD", None)  # the stand-in's shell adds it
+    added = sorted(set(seen) - set(reader.environment))
+    changed = sorted(name for name in seen
+                     if name in reader.environment and seen[name] != reader.environment[name])
+    missing = sorted(set(reader.environment) - set(seen))
+    if added or changed or missing:
+        raise Failure("xdg-open's environment differs from the reader's at start: added %s, "
+                      "changed %s, missing %s" % (added, changed, missing))
+    with open(OPENED_FILE + ".signals", encoding="ascii") as file:
+        signals = file.read()
+    alike = subprocess.run(["/bin/sh", "-c", "grep '^Sig\\(Blk\\|Ign\\)' /proc/$$/status"],
+                           env=reader.environment, capture_output=True, text=True,
+                           check=True).stdout
+    if signals != alike:
+        raise Failure("xdg-open's signal state %r differs from a program started alike: %r"
+                      % (signals, alike))
 
 
 def separator_opens_nothing(reader):
@@ -448,6 +475,7 @@ CHECKS = [
     caption_buttons_pressable,
     every_link_named_and_pressable,
     developers_link_opens_the_site,
+    started_programs_get_the_readers_start_state,
     separator_opens_nothing,
     article_opens_its_chapter,
     # What the page says, and where reading starts in it.

@@ -66,6 +66,14 @@ foreach(file icons/hicolor/16x16/apps/varnel.png icons/hicolor/24x24/apps/varnel
     endif()
 endforeach()
 
+# The mark that keeps an installed reader from writing beside itself; never in the build's.
+if(NOT EXISTS "${prefix}/${SUBDIR}/installed-layout")
+    string(APPEND failures "not installed: ${SUBDIR}/installed-layout\n")
+endif()
+if(EXISTS "${BUILD_DIR}/reader/installed-layout")
+    string(APPEND failures "the build's reader folder is marked as installed\n")
+endif()
+
 # Staged: the files go below DESTDIR, the entry names the prefix alone.
 set(stage "${root}/stage")
 install_reader("/opt/Varnel reader" "${stage}")

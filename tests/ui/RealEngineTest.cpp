@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 
 #include "book/Folders.h"
+#include "book/WorkingFolder.h"
 #include "browser/EngineLoader.h"
 #include "ui/ReaderStart.h"
 #include "ui/TForm1.h"
@@ -77,7 +78,7 @@ protected:
             std::filesystem::permissions(folder.path() / "run", std::filesystem::perms::owner_all);
             start = prepareReaderStart(
                 dialogs, [this] { return folder.folder(); },
-                book::UserFolders{folder.folder() + "run", ""});
+                book::UserFolders{folder.folder() + "run", "", ""});
             ASSERT_TRUE(start.has_value());
             ASSERT_NE(start->workingFolder, folder.folder() + "data/");
         }
@@ -87,7 +88,7 @@ protected:
             engineModuleViewFactory(QStringLiteral(VARNEL_ENGINE_MODULE),
                                     bookPagesBeside(QString::fromStdString(folder.folder()),
                                                     QString::fromStdString(working))),
-            folder.folder(), working);
+            folder.folder(), start ? start->folder : nullptr);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
