@@ -243,7 +243,51 @@ def read_article(session, chapter, anchor, title):
     print("ok - %s read through: heading, line by line, two paragraphs read all" % title)
 
 
+def resident_mb(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024
+    raise Failure("no VmRSS for %d" % pid)
+
+
+def measure_memory(openings):
+    """Opens OPENINGS articles one after another by keyboard, with Orca running, and prints
+    the reader's resident memory after the first and after every tenth opening."""
+    session = Session()
+    try:
+        session.start_screen_reader()
+        mark = session.speech.mark()
+        session.start_reader()
+        session.speech.wait_for(mark, "the list's name", says_exactly("Оглавление"), 60)
+        figures = []
+        for opening in range(1, openings + 1):
+            # On to the next entry, round the book again after the last one.
+            mark = session.speech.mark()
+            subprocess.run(["xdotool", "key", "Down"], check=True)
+            try:
+                session.speech.wait_for(mark, "the next entry", lambda w: True, 3)
+            except Failure:
+                subprocess.run(["xdotool", "key", "Home"], check=True)
+            session.key("Return", "a page", says("document frame"), 30)
+            if opening == 1 or opening % 10 == 0:
+                time.sleep(1)
+                figures.append((opening, resident_mb(session.reader.pid)))
+                print("after %3d openings: %6.1f MB" % figures[-1], flush=True)
+            session.key("Escape", "the list", lambda w: True, 15)
+        growth = figures[-1][1] - figures[0][1]
+        print("growth after the first opening: %.1f MB over %d openings" % (growth, openings))
+        return growth
+    finally:
+        session.stop()
+
+
 def main():
+    if os.environ.get("VARNEL_OPENINGS"):
+        growth = measure_memory(int(os.environ["VARNEL_OPENINGS"]))
+        if growth > float(os.environ.get("VARNEL_GROWTH_LIMIT_MB", "20")):
+            raise Failure("the reader grew by %.1f MB" % growth)
+        return
     entries = articles()
     if not entries:
         raise Failure("the book lists no article")
