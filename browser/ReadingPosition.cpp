@@ -267,8 +267,14 @@ void ReadingPosition::present(const PageText& text) {
     }
     auto* page = new AccessiblePage(surface, text, [this](int index) { pressLink(index); });
     shownPage_ = QAccessible::registerAccessibleInterface(page);
-    // The window's focus is in the page, also while another window is active.
-    if (surface->window()->focusWidget() == surface) {
+    // The window's focus is in the page, also while another window is active. A page from
+    // another renderer comes in a widget of its own, which the focus given to the view
+    // before the load has not reached.
+    QWidget* focused = surface->window()->focusWidget();
+    if (!focused || focused == view_ || view_->isAncestorOf(focused)) {
+        if (focused != surface) {
+            surface->setFocus(Qt::OtherFocusReason);
+        }
         QAccessibleEvent focus(page, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }

@@ -10,7 +10,6 @@ from it. Exit status 1 when an expectation failed.
 """
 
 import html
-import html.parser
 import json
 import os
 import re
@@ -18,6 +17,8 @@ import signal
 import subprocess
 import sys
 import time
+
+import book_pages
 
 WORK, READER_DIR, BOOK_SOURCES = sys.argv[1], sys.argv[2], sys.argv[3]
 ORCA_LOG = os.path.join(WORK, "orca.log")
@@ -32,73 +33,22 @@ class Failure(Exception):
     pass
 
 
-def letters(text):
-    """Words as compared: letters and digits only, lower case, so that typography and the
-    way a synthesiser is handed punctuation do not matter."""
-    return re.sub(r"[^\w]+", "", text.lower().replace("ё", "е"))
-
-
-# The book as its sources say, to know what Orca should be saying.
-
-class Blocks(html.parser.HTMLParser):
-    """The page's blocks in order: (tag, text, anchors named within or just before it)."""
-
-    BLOCKS = {"h1", "h2", "h3", "h4", "h5", "h6", "p", "li", "pre", "td", "th", "dt", "dd"}
-
-    def __init__(self):
-        super().__init__(convert_charrefs=True)
-        self.blocks = []
-        self.open = None
-        self.pending = []
-
-    def handle_starttag(self, tag, attrs):
-        attrs = dict(attrs)
-        for key in ("id", "name"):
-            if attrs.get(key):
-                self.pending.append(attrs[key])
-        if tag in self.BLOCKS:
-            self.open = [tag, "", self.pending]
-            self.pending = []
-
-    def handle_endtag(self, tag):
-        if self.open and tag == self.open[0]:
-            self.blocks.append((self.open[0], " ".join(self.open[1].split()), self.open[2]))
-            self.open = None
-
-    def handle_data(self, data):
-        if self.open:
-            self.open[1] += data
-
-
 def articles():
     """(chapter number, chapter title, anchor, article title) in the book's order."""
-    lines = open(os.path.join(BOOK_SOURCES, "contents.txt"), encoding="utf-8").read().splitlines()
-    found, chapter, title, i = [], None, None, 0
-    while i < len(lines):
-        if lines[i] == "[vkladka]":
-            chapter, title = lines[i + 1].strip(), lines[i + 2].strip()
-            i += 3
-        elif lines[i] == "[pro]":
-            found.append((chapter, title, lines[i + 1].strip().lstrip("#"), lines[i + 2].strip()))
-            i += 3
-        else:
-            i += 1
-    return found
+    with open(os.path.join(BOOK_SOURCES, "contents.txt"), encoding="utf-8") as contents:
+        return book_pages.entries(contents.read())
 
 
 def article_text(chapter, anchor):
     """The article's heading and its first two paragraphs, as the page has them."""
-    parser = Blocks()
-    parser.feed(open(os.path.join(BOOK_SOURCES, chapter + ".htm"), encoding="utf-8").read())
-    blocks = parser.blocks
-    for index, (tag, text, anchors) in enumerate(blocks):
-        if anchor in anchors or (tag[0] == "h" and index > 0 and anchor in blocks[index - 1][2]
-                                 and not blocks[index - 1][1]):
-            heading = next(b for b in blocks[index:] if b[0] in Blocks.BLOCKS and b[0][0] == "h")
-            start = blocks.index(heading)
-            paragraphs = [b[1] for b in blocks[start + 1:] if b[0] == "p" and b[1]][:2]
-            return heading[1], paragraphs
-    raise Failure("chapter %s has no anchor %s" % (chapter, anchor))
+    with open(os.path.join(BOOK_SOURCES, chapter + ".htm"), encoding="utf-8") as page:
+        heading, paragraphs = book_pages.article_text(page.read(), anchor)
+    if heading is None:
+        raise Failure("chapter %s has no anchor %s" % (chapter, anchor))
+    return heading, paragraphs
+
+
+letters = book_pages.letters
 
 
 # What Orca says.

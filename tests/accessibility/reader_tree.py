@@ -13,6 +13,7 @@ proxy of this script, which answers every address with STANDIN_PAGE.
 import http.server
 import os
 import re
+import signal
 import subprocess
 import sys
 import threading
@@ -20,6 +21,8 @@ import time
 
 import pyatspi
 from gi.repository import GLib
+
+import book_pages
 
 READER_DIR, OPENED_FILE = sys.argv[1], sys.argv[2]
 WORKING_PAGE = os.path.join(READER_DIR, "data", "vaxilog.htm")
@@ -149,6 +152,12 @@ def walk(node, into_pages=False):
             yield from walk(child, into_pages)
 
 
+def no_signal_blocked():
+    """Run in a child before it starts its program: the child starts with no signal blocked,
+    whatever the test's own threads block while it is made."""
+    signal.pthread_sigmask(signal.SIG_SETMASK, [])
+
+
 def describe(node):
     return "%s %r" % (node.getRoleName(), node.name)
 
@@ -231,7 +240,8 @@ class Reader:
             " --proxy-server=" + site_proxy).strip()
         self.environment = environment
         self.process = subprocess.Popen([os.path.join(READER_DIR, "varnel")], env=environment,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
+                                        stdout=self.log, stderr=subprocess.STDOUT,
+                                        preexec_fn=no_signal_blocked)
         self.opened_at = None
 
     def wait_until_ready(self):
@@ -353,7 +363,7 @@ def started_programs_get_the_readers_start_state(reader):
         signals = file.read()
     alike = subprocess.run(["/bin/sh", "-c", "grep '^Sig\\(Blk\\|Ign\\)' /proc/$$/status"],
                            env=reader.environment, capture_output=True, text=True,
-                           check=True).stdout
+                           check=True, preexec_fn=no_signal_blocked).stdout
     if signals != alike:
         raise Failure("xdg-open's signal state %r differs from a program started alike: %r"
                       % (signals, alike))
@@ -441,6 +451,33 @@ def quick_openings_keep_their_own_anchor(reader):
              lambda: caret_line(reader.page()) == last)
 
 
+def every_article_lands_at_its_heading(reader):
+    """Every article of the book, opened from the list, is read from its own heading."""
+    contents = descrambled(os.path.join(READER_DIR, "data.nvb")).decode("cp1251")
+    items = reader.list_items()
+    missed = []
+    for (chapter, _, anchor, title), row in zip(book_pages.entries(contents),
+                                                 book_pages.list_rows(contents)):
+        page = descrambled(os.path.join(READER_DIR, "data", chapter + ".nvb")).decode("cp1251")
+        heading, _ = book_pages.article_text(page, anchor)
+        if heading is None:
+            missed.append("%s: no heading at #%s in chapter %s" % (title, anchor, chapter))
+            continue
+        mark = reader.events.mark()
+        press(items[row])
+        wanted = book_pages.letters(heading)
+        try:
+            wait_for("%r read from its heading" % title, lambda: any(
+                source is not None and source.getRoleName() == "document frame" and
+                book_pages.letters(caret_line(source) or "") == wanted
+                for source in reader.events.since(mark)), 15)
+        except Failure:
+            missed.append("%s: not read from %r" % (title, heading))
+    if missed:
+        raise Failure("%d of %d articles: %s"
+                      % (len(missed), len(book_pages.entries(contents)), "; ".join(missed[:5])))
+
+
 def tab_goes_on_to_the_links_after_the_heading(reader):
     mark = reader.events.mark()
     subprocess.run(["xdotool", "key", "Tab"], check=True)
@@ -487,6 +524,7 @@ CHECKS = [
     another_article_of_the_chapter,
     tab_goes_on_to_the_links_after_the_heading,
     update_page_in_the_tree,
+    every_article_lands_at_its_heading,
     close_ends_the_program,
 ]
 

@@ -81,6 +81,17 @@ TEST_P(EachLink, ClickOpensItsAddressInTheBrowser) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_P(EachLink, SpaceOrReturnFollowsItFromTheKeyboard) {
+    QLabel* control = form.get()->*GetParam().control;
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus()) << "Tab does not reach it";
+    QTest::keyClick(control, Qt::Key_Space);
+    QTest::keyClick(control, Qt::Key_Return);
+    EXPECT_EQ(browser.addresses, (QStringList{GetParam().address, GetParam().address}));
+}
+
 #define PARTNER "http://www.i.example/porta.phtml?from=Vordi"
 
 INSTANTIATE_TEST_SUITE_P(

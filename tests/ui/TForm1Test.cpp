@@ -2,6 +2,9 @@
 
 #include "ui/TForm1.h"
 
+#include "chrome/TfcImageBtn.h"
+#include "chrome/WindowFrame.h"
+
 #include "TempFolder.h"
 #include "fileio/FileDescriptor.h"
 
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -187,6 +191,34 @@ TEST_F(ReaderWindow, BackToTheListPutsTheKeyboardOnTheEntryOpenedLast) {
     EXPECT_FALSE(form->ListBox1->isHidden());
     EXPECT_EQ(QApplication::focusWidget(), form->ListBox1);
     EXPECT_EQ(form->ListBox1->currentRow(), 4);
+}
+
+TEST_F(ReaderWindow, TheFocusFrameIsDrawnOnlyWhileACaptionButtonHasTheKeyboard) {
+    start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QImage before = form->grab().toImage();
+    chrome::TfcImageBtn* close = form->frame().closeButton();
+    close->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage focused = form->grab().toImage();
+    const QRect button = QRect(close->mapTo(form.get(), QPoint(0, 0)), close->size());
+    EXPECT_NE(focused.copy(button), before.copy(button)) << "no mark on the focused button";
+    EXPECT_EQ(focused.copy(button.adjusted(0, button.height(), 0, button.height())),
+              before.copy(button.adjusted(0, button.height(), 0, button.height())));
+    form->ListBox1->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(form->grab().toImage(), before) << "the skin is not as it was once the focus left";
+}
+
+TEST_F(ReaderWindow, SpaceOnTheCloseButtonClosesTheWindow) {
+    start();
+    form->show();
+    form->frame().closeButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->frame().closeButton(), Qt::Key_Space);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "data" / "vaxilog.htm"));
 }
 
 TEST_F(ReaderWindow, UpdateAndSearchPagesFromEitherView) {
@@ -378,13 +410,6 @@ TEST(ReaderWindowEngine, WarmUpNeverReplacesAPageAlreadyAskedFor) {
     EXPECT_EQ(views.loads[0].fragment(), "toppage");
     EXPECT_EQ(views.viewsMade, 1);
 }
-
-} // namespace
-
-#include "chrome/TfcImageBtn.h"
-#include "chrome/WindowFrame.h"
-
-namespace {
 
 class CaptionButtons : public ReaderWindow {
 protected:
