@@ -59,9 +59,13 @@ class Speech:
     SPOKEN = re.compile(r"(\d\d):(\d\d):(\d\d\.\d+) - SPEECH DISPATCHER: Speaking '(.*?)' \r?\n",
                         re.S)
 
+    KEY = re.compile(r"vvvvv PROCESS ATSPI_KEY_PRESSED_EVENT: .*? vvvvv\r?\n"
+                     r"(\d\d):(\d\d):(\d\d\.\d+) - ")
+
     def __init__(self, path):
         self.path = path
         self.heard = []
+        self.keys = []
 
     def refresh(self):
         try:
@@ -73,6 +77,27 @@ class Speech:
             words = html.unescape(re.sub(r"<[^>]*>", "", ssml))
             heard.append((int(h) * 3600 + int(m) * 60 + float(s), " ".join(words.split())))
         self.heard = heard
+        self.keys = [int(h) * 3600 + int(m) * 60 + float(sec)
+                     for h, m, sec in self.KEY.findall(text)]
+
+    def key_received_after(self, moment):
+        """When Orca got the first key pressed at or after MOMENT (seconds of the day)."""
+        self.refresh()
+        return next((when for when in self.keys if when >= moment - 0.05), moment)
+
+    def wait_for_text(self, mark, what, text, seconds):
+        """Waits until TEXT has been said since MARK, in one utterance or over several (reading
+        all speaks a paragraph sentence by sentence)."""
+        wanted = letters(text)
+        deadline = time.monotonic() + seconds
+        while True:
+            said = "".join(letters(words) for _, words in self.since(mark))
+            if wanted and wanted in said:
+                return
+            if time.monotonic() > deadline:
+                raise Failure("Orca did not say %s within %d s; it said: %s"
+                              % (what, seconds, [w for _, w in self.since(mark)][-12:]))
+            time.sleep(0.1)
 
     def mark(self):
         self.refresh()
@@ -110,9 +135,11 @@ class Session:
         self.latencies = []
         self.reader = None
 
-    def start(self, args, **kwargs):
-        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL, start_new_session=True, **kwargs)
+    def start(self, args, log=None, **kwargs):
+        output = open(os.path.join(WORK, log), "wb") if log else subprocess.DEVNULL
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=output,
+                                   stderr=subprocess.STDOUT if log else subprocess.DEVNULL,
+                                   start_new_session=True, **kwargs)
         self.processes.append(process)
         return process
 
@@ -141,8 +168,20 @@ class Session:
         self.speech.wait_for(0, "that it is on", lambda w: w == "Screen reader on.", 60)
 
     def start_reader(self):
-        self.reader = self.start([os.path.join(READER_DIR, "varnel")],
+        self.reader = self.start([os.path.join(READER_DIR, "varnel")], log="reader.log",
                                  env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        # The window manager gives a new window the focus, unless the window came before the
+        # manager was ready: then it is activated as a user would, by clicking into it.
+        deadline = time.monotonic() + 30
+        window = ""
+        while not window:
+            if self.reader.poll() is not None or time.monotonic() > deadline:
+                raise Failure("the reader showed no window")
+            window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                     str(self.reader.pid)], capture_output=True,
+                                    text=True).stdout.split("\n")[0].strip()
+            time.sleep(0.1)
+        subprocess.run(["xdotool", "windowactivate", window], capture_output=True)
 
     def key(self, name, what, predicate, seconds=15):
         """Presses key NAME and waits for Orca to say WHAT; notes how soon it spoke."""
@@ -151,7 +190,9 @@ class Session:
         subprocess.run(["xdotool", "key", name], check=True)
         index, when = self.speech.wait_for(mark, what, predicate, seconds)
         first = self.speech.since(mark)[0][0]
-        self.latencies.append((name, what, first - pressed))
+        # From the moment Orca had the key, as a user pressing it would hear it.
+        received = self.speech.key_received_after(pressed)
+        self.latencies.append((name, what, first - received))
         return mark
 
     def stop(self):
@@ -187,9 +228,8 @@ def read_article(session, chapter, anchor, title):
     mark = session.key("KP_Add", "the heading, reading all", says(heading))
     # Say-all speaks in real time; a paragraph can take half a minute.
     for number, paragraph in enumerate(paragraphs, 1):
-        session.speech.wait_for(mark, "paragraph %d while reading all" % number,
-                                says(paragraph[:60]), 120)
-        mark = session.speech.mark() - 1
+        session.speech.wait_for_text(mark, "paragraph %d while reading all" % number,
+                                     paragraph[:80], 120)
     print("ok - %s read through: heading, line by line, two paragraphs read all" % title)
 
 
