@@ -6,7 +6,8 @@
 #include <vector>
 
 // The command line every resource generator has: "write FOLDER" puts the files it draws in
-// FOLDER, "check FOLDER" says whether the stored ones are what it draws now.
+// FOLDER, "check FOLDER" says whether the stored ones are what it draws now (a PNG by its
+// pixels, not its bytes).
 namespace generated {
 
 struct GeneratedFile {

@@ -131,9 +131,11 @@ public:
             painter.fillRect(pixels, paint.colour);
         }
     }
-    // 256 colours, as the picture has always had; the transparent background keeps one
-    // palette entry.
-    QImage picture() const {
+    // The icon theme's pictures keep every shade of the drawing's gradients.
+    QImage picture() const { return image_; }
+    // The program's own 48 px picture keeps its 256 colours, as it has always had; the
+    // transparent background keeps one palette entry.
+    QImage palettePicture() const {
         return image_.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     }
 
@@ -197,15 +199,17 @@ QByteArray pngBytes(const QImage& image) {
     return bytes;
 }
 
-// Each stored icon and its bytes: icon.png is the 48 px one the program carries.
+// Each stored icon and its bytes: icon-N.png for the icon theme, icon.png the 48 px one
+// the program carries.
 std::vector<generated::GeneratedFile> icons() {
     std::vector<generated::GeneratedFile> files;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         PixelCanvas canvas(size);
         drawComputer(canvas);
-        files.push_back(
-            {size == 48 ? QStringLiteral("icon.png") : QStringLiteral("icon-%1.png").arg(size),
-             pngBytes(canvas.picture())});
+        files.push_back({QStringLiteral("icon-%1.png").arg(size), pngBytes(canvas.picture())});
+        if (size == 48) {
+            files.push_back({QStringLiteral("icon.png"), pngBytes(canvas.palettePicture())});
+        }
     }
     SvgCanvas svg;
     drawComputer(svg);
