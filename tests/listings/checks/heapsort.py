@@ -1,28 +1,15 @@
 # Sorting an int array: edges (empty, one, duplicates, the int range, reversed), then random.
-INT_MIN, INT_MAX = -2**31, 2**31 - 1
+# The arrays and the reference are those of selection sort.
+import os
+import sys
 
-
-def arrays(rng, big):
-    yield []
-    yield [7]
-    yield [3, 3, 3, 3]
-    yield [INT_MAX, INT_MIN, 0, -1, INT_MAX, INT_MIN]
-    yield list(range(big, 0, -1))
-    yield [rng.choice((INT_MIN, INT_MAX)) for _ in range(big)]
-    for _ in range(120):
-        n = rng.randint(1, 40)
-        span = rng.choice((2, 10, 1000, 2**31))
-        yield [rng.randrange(-span, span) for _ in range(n)]
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from selection import arrays, reference  # noqa: E402,F401
 
 
 def cases(rng):
     for a in arrays(rng, 100000):
         yield f"{len(a)}\n" + " ".join(map(str, a)) + "\n"
-
-
-def reference(stdin):
-    t = list(map(int, stdin.split()))
-    return " ".join(map(str, sorted(t[1:]))) + "\n"
 
 
 def worked_examples():
