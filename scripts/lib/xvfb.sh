@@ -8,11 +8,13 @@ varnel_xvfb_pid=
 . "$(dirname "${BASH_SOURCE[0]}")/window-points"
 
 # Starts Xvfb on a display it picks itself and exports DISPLAY once the server takes clients.
-# The server's output goes to LOG (default: nowhere).
+# The server's output goes to LOG (default: nowhere). Without -noreset the server starts over
+# whenever its last client leaves, and drops a client that connected meanwhile: a program
+# started as a probe ends would fail with "could not connect to display".
 varnel_start_xvfb() {
     local log=${1:-/dev/null} display_file number=
     display_file=$(mktemp "${TMPDIR:-/tmp}/varnel-display.XXXXXX")
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >"$log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" >"$log" 2>&1 &
     varnel_xvfb_pid=$!
     for _ in $(seq 200); do
         number=$(head -n 1 "$display_file")
