@@ -85,6 +85,33 @@ bool writeAll(int descriptor, const void* bytes, size_t length) {
     return true;
 }
 
+bool writeAllPieces(int descriptor, struct iovec* pieces, int count) {
+    for (;;) {
+        while (count > 0 && pieces->iov_len == 0) {
+            ++pieces;
+            --count;
+        }
+        if (count == 0) {
+            return true;
+        }
+        ssize_t written = ::writev(descriptor, pieces, count);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        // A short write (a full disk, a size limit) ends inside some piece: go on from there.
+        for (; count > 0 && static_cast<size_t>(written) >= pieces->iov_len; ++pieces, --count) {
+            written -= static_cast<ssize_t>(pieces->iov_len);
+        }
+        if (count > 0) {
+            pieces->iov_base = static_cast<char*>(pieces->iov_base) + written;
+            pieces->iov_len -= static_cast<size_t>(written);
+        }
+    }
+}
+
 int openRegularFileForReading(const char* path) {
     return openRegularFileForReadingAt(AT_FDCWD, path);
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/uio.h>
 
 namespace fileio {
 
@@ -45,6 +46,11 @@ std::string uniqueLetters(size_t length);
 // Writes every byte, going on after interruptions. False with errno set on a failure.
 bool writeAll(int descriptor, const void* bytes, size_t length);
 
+// Writes the `count` pieces one after the other, as writeAll does, in one call where the
+// system takes them all: a small header and trailer cost no calls of their own. The pieces
+// are used up as they are written.
+bool writeAllPieces(int descriptor, struct iovec* pieces, int count);
+
 // Opens an existing file for reading without ever waiting on a pipe or a device, which
 // would hold the reader for good: anything but a regular file is refused. The descriptor,
 // or -1 with errno set (EISDIR for a folder, EINVAL for any other file that is not a
@@ -79,6 +85,9 @@ public:
     // Like readSome: the count, 0 at the reported end, or -1 with errno set (EFBIG for a file
     // that goes on past it).
     long next(void* bytes, size_t length);
+    // Every byte of the reported size has been read; only a read that finds nothing more
+    // proves that the file ends there.
+    bool readReportedSize() const { return done_ >= size_; }
 
 private:
     int descriptor_;

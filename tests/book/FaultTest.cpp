@@ -8,15 +8,18 @@
 #include "TempFolder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <pthread.h>
 #include <random>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -363,6 +366,52 @@ TEST(DecoderFaults, HugeChapterIsDecodedWithoutHoldingItInMemory) {
     EXPECT_LT(peakResidentKilobytes() - before, 32 * 1024) << "the decoder held the chapter";
     EXPECT_EQ(std::filesystem::file_size(folder.path() / "vaxilog.htm"),
               200u * ((1 << 20) + 2) + 8 + 9);
+}
+
+// A write cut short by a signal returns what it wrote so far; the rest must follow from
+// exactly there, whichever piece the cut fell in. A pipe that is read slowly while the writer
+// is signalled again and again cuts its writes at many places.
+TEST(WriteFaults, CutWritesGoOnWhereTheyStopped) {
+    struct sigaction wake {
+    }, saved{};
+    wake.sa_handler = [](int) {};
+    ::sigemptyset(&wake.sa_mask);
+    wake.sa_flags = 0; // no SA_RESTART: a blocked write returns with what it wrote
+    ASSERT_EQ(::sigaction(SIGUSR1, &wake, &saved), 0);
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+
+    std::string header = "<html>\r\n", trailer = "</html>\r\n", body;
+    for (int i = 0; body.size() < 300000; ++i) {
+        body += std::to_string(i) + ' ';
+    }
+    std::atomic<bool> written{false}, done{false};
+    std::thread writer([&] {
+        iovec pieces[] = {{header.data(), header.size()},
+                          {body.data(), body.size()},
+                          {trailer.data(), trailer.size()}};
+        written = fileio::writeAllPieces(ends[1], pieces, 3);
+        ::close(ends[1]);
+        done = true;
+    });
+    std::string received;
+    char chunk[1000];
+    for (;;) {
+        if (!done) {
+            ::pthread_kill(writer.native_handle(), SIGUSR1);
+        }
+        const ssize_t got = ::read(ends[0], chunk, sizeof chunk);
+        if (got <= 0) {
+            break;
+        }
+        received.append(chunk, static_cast<size_t>(got));
+    }
+    writer.join();
+    ::close(ends[0]);
+    ::sigaction(SIGUSR1, &saved, nullptr);
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(received == header + body + trailer)
+        << received.size() << " bytes received of " << header.size() + body.size() + trailer.size();
 }
 
 } // namespace
