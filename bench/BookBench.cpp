@@ -314,7 +314,7 @@ void registerBenchmarks() {
     using benchmark::RegisterBenchmark;
     // The reader wraps a chapter in two html lines; a one-file decode does not. The decode of a
     // chapter into a fresh file is timed in turns with its references (chapterTimesInTurns).
-    // What the reader does now: the working page is rewritten in place.
+    // An opening while a page is shown: the new page is renamed over the old one.
     RegisterBenchmark("decode/chapter_200KB_over_old_page", decodeFile, &files.chapter, true,
                       Target::Replaced)
         ->Unit(benchmark::kMicrosecond)
