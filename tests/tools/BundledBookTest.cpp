@@ -65,6 +65,23 @@ TEST_F(BundledBook, EveryPageDeclaresItsCodePageAndDefinesItsAnchors) {
     }
 }
 
+// Each page carries its style itself, so that an article saved on its own keeps its look;
+// the copies must not drift apart.
+TEST_F(BundledBook, EveryPageCarriesTheSameStyle) {
+    const auto styleOf = [](const std::string& text) {
+        const size_t start = text.find("<style>");
+        const size_t end = text.find("</style>");
+        return start == std::string::npos || end == std::string::npos
+                   ? std::string()
+                   : text.substr(start, end - start);
+    };
+    const std::string first = styleOf(page(chapters().front()));
+    ASSERT_FALSE(first.empty());
+    for (const int chapter : chapters()) {
+        EXPECT_EQ(styleOf(page(chapter)), first) << "chapter " << chapter;
+    }
+}
+
 TEST_F(BundledBook, EveryChapterShowsAPictureThatIsShipped) {
     const std::regex picture("<img[^>]*src=\"([^\"]+)\"");
     for (const int chapter : chapters()) {
